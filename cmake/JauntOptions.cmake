@@ -1,0 +1,25 @@
+# Build options and the compiler settings every target shares.
+option(JAUNT_BUILD_TESTS "Build the tests" ON)
+option(JAUNT_WERROR "Treat compiler warnings as errors" OFF)
+option(JAUNT_SANITIZE "Build with AddressSanitizer and UndefinedBehaviorSanitizer" OFF)
+
+set(CMAKE_CXX_STANDARD 20)
+set(CMAKE_CXX_STANDARD_REQUIRED ON)
+set(CMAKE_CXX_EXTENSIONS OFF)
+set(CMAKE_EXPORT_COMPILE_COMMANDS ON)
+set(CMAKE_POSITION_INDEPENDENT_CODE ON)
+
+# Programs, the host library and the module land side by side, so that the
+# simulator finds the module beside itself.
+set(CMAKE_RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bin)
+set(CMAKE_LIBRARY_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bin)
+
+add_compile_options(-Wall -Wextra)
+if(JAUNT_WERROR)
+  add_compile_options(-Werror)
+endif()
+if(JAUNT_SANITIZE)
+  add_compile_options(-fsanitize=address,undefined -fno-omit-frame-pointer
+                      -fno-sanitize-recover=all)
+  add_link_options(-fsanitize=address,undefined)
+endif()

@@ -1,0 +1,171 @@
+#include "host/Displays.h"
+
+#include <algorithm>
+#include <map>
+
+#include "HostServices.h"
+#include "host/Diagnostics.h"
+#include "host/World.h"
+
+namespace host {
+
+namespace {
+
+struct Mode {
+  std::string name;
+  std::uint32_t key;
+  MfdMessageProc proc;
+};
+
+struct Display {
+  std::string mode;
+  std::uint32_t width, height;
+  MFD* object;
+};
+
+std::map<int, Mode> modes;
+int lastModeId = 0;
+std::map<int, Display> displays;
+int lastDisplay = 0;
+
+const Mode* FindMode(const std::string& name) {
+  for (const auto& [id, mode] : modes) {
+    if (mode.name == name) return &mode;
+  }
+  return nullptr;
+}
+
+MFD* CreateDisplayObject(const Mode& mode, std::uint32_t width, std::uint32_t height) {
+  if (width > 0xFFFF || height > 0xFFFF) {
+    Report("display size out of range");
+    return nullptr;
+  }
+  const std::uint32_t size = width | (height << 16);
+  const auto vessel = reinterpret_cast<std::uintptr_t>(oapiGetFocusInterface());
+  return reinterpret_cast<MFD*>(mode.proc(OAPI_MSG_MFD_OPENED, 0, size, vessel));
+}
+
+void Destroy(std::map<int, Display>::iterator it) {
+  MFD* object = it->second.object;
+  displays.erase(it);  // first, so that a destructor sees a consistent host
+  delete object;
+}
+
+}  // namespace
+
+std::vector<ModeInfo> RegisteredModes() {
+  std::vector<ModeInfo> list;
+  for (const auto& [id, mode] : modes) list.push_back({id, mode.name, mode.key});
+  return list;
+}
+
+int OpenDisplay(const std::string& modeName, std::uint32_t width, std::uint32_t height) {
+  const Mode* mode = FindMode(modeName);
+  if (mode == nullptr) {
+    Report("no display mode " + modeName);
+    return 0;
+  }
+  MFD* object = CreateDisplayObject(*mode, width, height);
+  if (object == nullptr) {
+    Report("mode " + modeName + " opened no display");
+    return 0;
+  }
+  displays[++lastDisplay] = {modeName, width, height, object};
+  return lastDisplay;
+}
+
+std::intptr_t SendModeMessage(const std::string& modeName, std::uint32_t msg, std::uint32_t size,
+                              std::uintptr_t vessel) {
+  const Mode* mode = FindMode(modeName);
+  if (mode == nullptr) {
+    Report("no display mode " + modeName);
+    return 0;
+  }
+  return mode->proc(msg, 0, size, vessel);
+}
+
+bool CloseDisplay(int number) {
+  auto it = displays.find(number);
+  if (it == displays.end()) {
+    Report("display " + std::to_string(number) + " is not open");
+    return false;
+  }
+  Destroy(it);
+  return true;
+}
+
+void CloseAllDisplays() {
+  while (!displays.empty()) Destroy(displays.begin());
+}
+
+std::vector<int> OpenDisplays() {
+  std::vector<int> numbers;
+  for (const auto& [number, display] : displays) numbers.push_back(number);
+  return numbers;
+}
+
+MFD* DisplayObject(int number) {
+  auto it = displays.find(number);
+  return it == displays.end() ? nullptr : it->second.object;
+}
+
+std::string DisplayMode(int number) {
+  auto it = displays.find(number);
+  return it == displays.end() ? std::string() : it->second.mode;
+}
+
+Page DrawDisplay(int number) {
+  MFD* object = DisplayObject(number);
+  if (object == nullptr) {
+    Report("display " + std::to_string(number) + " is not open");
+    return {};
+  }
+  PageRecorder recorder;
+  object->DrawPage(recorder.Dc());
+  return recorder.Finish();
+}
+
+void ChangeFocus(ObjectHandle vessel) {
+  std::map<int, Display> reopen;
+  while (!displays.empty()) {
+    auto it = displays.begin();
+    reopen[it->first] = it->second;
+    Destroy(it);
+  }
+  TheWorld().SetFocus(TheWorld().Interface(vessel) != nullptr ? vessel : nullptr);
+  for (auto& [number, display] : reopen) {
+    const Mode* mode = FindMode(display.mode);
+    MFD* object = mode != nullptr ? CreateDisplayObject(*mode, display.width, display.height)
+                                  : nullptr;
+    if (object != nullptr) displays[number] = {display.mode, display.width, display.height, object};
+  }
+}
+
+}  // namespace host
+
+using namespace host;
+
+int oapiRegisterMFDMode(MFDMODESPEC& spec) {
+  if (spec.name == nullptr || spec.msgproc == nullptr) {
+    Report("oapiRegisterMFDMode: needs a name and a message procedure");
+    return -1;
+  }
+  modes[++lastModeId] = {spec.name, spec.key, spec.msgproc};
+  return lastModeId;
+}
+
+bool oapiUnregisterMFDMode(int id) {
+  auto it = modes.find(id);
+  if (it == modes.end()) {
+    Report("oapiUnregisterMFDMode: unknown mode " + std::to_string(id));
+    return false;
+  }
+  // Displays of the mode would outlive the code behind them.
+  for (auto d = displays.begin(); d != displays.end();) {
+    auto next = std::next(d);
+    if (d->second.mode == it->second.name) Destroy(d);
+    d = next;
+  }
+  modes.erase(it);
+  return true;
+}

@@ -1,0 +1,57 @@
+// The list of loaded modules and the per-frame calls into them; loading and
+// unloading themselves are the platform's (see OpenLibrary, CloseLibrary).
+#include <algorithm>
+#include <memory>
+
+#include "LibraryLoading.h"
+#include "host/ModuleLoader.h"
+
+namespace host {
+
+namespace {
+std::vector<std::unique_ptr<LoadedModule>> modules;
+std::vector<const LoadedModule*> view;
+
+void RebuildView() {
+  view.clear();
+  for (const auto& module : modules) view.push_back(module.get());
+}
+}  // namespace
+
+const LoadedModule* LoadModule(const std::string& path, std::string& error) {
+  void* library = OpenLibrary(path, error);
+  if (library == nullptr) return nullptr;
+  const ModuleCallbackTable* callbacks = nullptr;
+  if (auto getInterface = reinterpret_cast<OpcGetInterfaceFn>(
+          FindLibrarySymbol(library, "__opcGetInterface")))
+    callbacks = getInterface();
+  modules.push_back(std::make_unique<LoadedModule>(LoadedModule{path, library, callbacks}));
+  RebuildView();
+  return modules.back().get();
+}
+
+bool UnloadModule(const LoadedModule* module) {
+  auto it = std::find_if(modules.begin(), modules.end(),
+                         [module](const auto& m) { return m.get() == module; });
+  if (it == modules.end()) return false;
+  void* library = (*it)->library;
+  modules.erase(it);
+  RebuildView();
+  CloseLibrary(library);
+  return true;
+}
+
+void UnloadAllModules() {
+  while (!modules.empty()) UnloadModule(modules.back().get());
+}
+
+const std::vector<const LoadedModule*>& LoadedModules() { return view; }
+
+void CallTimestep(double simt, double simdt, double mjd) {
+  for (const auto& module : modules) {
+    if (module->callbacks == nullptr || module->callbacks->opcTimestep == nullptr) continue;
+    reinterpret_cast<OpcTimestepFn>(module->callbacks->opcTimestep)(simt, simdt, mjd);
+  }
+}
+
+}  // namespace host

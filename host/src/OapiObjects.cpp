@@ -1,0 +1,123 @@
+// The host's object services: bodies, vessels, the focus vessel.
+#include <cstring>
+
+#include "HostServices.h"
+#include "ObjectAccess.h"
+#include "host/VesselClasses.h"
+
+using namespace host;
+
+ObjectHandle oapiGetObjectByName(const char* name) {
+  if (name == nullptr) return nullptr;
+  Object* object = TheWorld().FindByName(name);
+  return object != nullptr ? object->handle : nullptr;
+}
+
+void oapiGetObjectName(ObjectHandle handle, char* name, int size) {
+  if (name == nullptr || size <= 0) return;
+  Object* object = LiveObject(handle, "oapiGetObjectName");
+  const std::string& text = object != nullptr ? object->name : std::string();
+  const std::size_t n = std::min(text.size(), static_cast<std::size_t>(size - 1));
+  std::memcpy(name, text.data(), n);
+  name[n] = '\0';
+}
+
+void oapiGetFocusRelativePos(ObjectHandle handle, VECTOR3* pos) {
+  Object* object = LiveObject(handle, "oapiGetFocusRelativePos");
+  Object* focus = TheWorld().Find(TheWorld().Focus());
+  if (pos == nullptr) return;
+  *pos = object != nullptr && focus != nullptr ? focus->pos - object->pos : VECTOR3{};
+}
+
+void oapiGetFocusRelativeVel(ObjectHandle handle, VECTOR3* vel) {
+  Object* object = LiveObject(handle, "oapiGetFocusRelativeVel");
+  Object* focus = TheWorld().Find(TheWorld().Focus());
+  if (vel == nullptr) return;
+  *vel = object != nullptr && focus != nullptr ? focus->vel - object->vel : VECTOR3{};
+}
+
+double oapiGetSize(ObjectHandle handle) {
+  Object* object = LiveObject(handle, "oapiGetSize");
+  return object != nullptr ? object->size : 0.0;
+}
+
+double oapiGetMass(ObjectHandle handle) {
+  Object* object = LiveObject(handle, "oapiGetMass");
+  return object != nullptr ? object->mass : 0.0;
+}
+
+void oapiGetGlobalPos(ObjectHandle handle, VECTOR3* pos) {
+  Object* object = LiveObject(handle, "oapiGetGlobalPos");
+  if (pos != nullptr) *pos = object != nullptr ? object->pos : VECTOR3{};
+}
+
+void oapiGetGlobalVel(ObjectHandle handle, VECTOR3* vel) {
+  Object* object = LiveObject(handle, "oapiGetGlobalVel");
+  if (vel != nullptr) *vel = object != nullptr ? object->vel : VECTOR3{};
+}
+
+std::uint32_t oapiGetGbodyCount() {
+  return static_cast<std::uint32_t>(TheWorld().Bodies().size());
+}
+
+ObjectHandle oapiGetGbodyByIndex(std::uint32_t index) {
+  const auto& bodies = TheWorld().Bodies();
+  if (index < bodies.size()) return bodies[index];
+  Report("oapiGetGbodyByIndex: no celestial body " + std::to_string(index));
+  return nullptr;
+}
+
+ObjectHandle oapiGetFocusObject() { return TheWorld().Focus(); }
+
+VESSEL* oapiGetFocusInterface() { return TheWorld().Interface(TheWorld().Focus()); }
+
+VESSEL* oapiGetVesselInterface(ObjectHandle handle) {
+  Object* object = LiveObject(handle, "oapiGetVesselInterface");
+  if (object == nullptr) return nullptr;
+  if (object->kind != ObjectKind::Vessel) {
+    Report("oapiGetVesselInterface: " + object->name + " is not a vessel");
+    return nullptr;
+  }
+  return object->iface;
+}
+
+ObjectHandle oapiCreateVesselEx(const char* name, const char* className,
+                                const VesselStateRecord* state) {
+  if (name == nullptr || className == nullptr || state == nullptr || state->version != 2) {
+    Report("oapiCreateVesselEx: needs a name, a class and a version 2 state record");
+    return nullptr;
+  }
+  const VesselClass* vesselClass = FindVesselClass(className);
+  if (vesselClass == nullptr) {
+    Report(std::string("oapiCreateVesselEx: unknown vessel class ") + className);
+    return nullptr;
+  }
+  VesselSpec spec;
+  spec.name = name;
+  spec.className = className;
+  spec.size = vesselClass->size;
+  spec.mass = vesselClass->mass;
+  spec.pos = state->rpos;
+  spec.vel = state->rvel;
+  if (state->rbody != nullptr) {  // the record's state is relative to that body
+    Object* body = LiveObject(state->rbody, "oapiCreateVesselEx");
+    if (body == nullptr) return nullptr;
+    spec.pos = body->pos + spec.pos;
+    spec.vel = body->vel + spec.vel;
+  }
+  if (!IsFinite(spec.pos) || !IsFinite(spec.vel)) {
+    Report("oapiCreateVesselEx: state is not finite");
+    return nullptr;
+  }
+  return TheWorld().AddVessel(spec);
+}
+
+bool oapiDeleteVessel(ObjectHandle handle, ObjectHandle reconnectFocus) {
+  Object* object = LiveObject(handle, "oapiDeleteVessel");
+  if (object == nullptr || object->kind != ObjectKind::Vessel) return false;
+  const bool wasFocus = TheWorld().Focus() == handle;
+  TheWorld().Remove(handle);
+  if (wasFocus && TheWorld().Interface(reconnectFocus) != nullptr)
+    TheWorld().SetFocus(reconnectFocus);
+  return true;
+}

@@ -1,0 +1,230 @@
+#include "host/World.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cstdint>
+#include <unordered_map>
+
+namespace host {
+
+namespace {
+
+// Handles are serial numbers that are never reused, so a removed object's
+// handle can always be told from a live one.
+std::uintptr_t lastSerial = 0;
+std::unordered_map<std::uintptr_t, Object*> liveIndex;
+
+std::uintptr_t SerialOf(const void* handle) { return reinterpret_cast<std::uintptr_t>(handle); }
+void* NewHandle() { return reinterpret_cast<void*>(++lastSerial); }
+
+bool SameName(const std::string& a, const std::string& b) {
+  return a.size() == b.size() &&
+         std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+           return std::tolower(static_cast<unsigned char>(x)) ==
+                  std::tolower(static_cast<unsigned char>(y));
+         });
+}
+
+constexpr double gravitationalConstant = 6.67430e-11;
+
+}  // namespace
+
+World& TheWorld() {
+  static World world;
+  return world;
+}
+
+ObjectHandle World::AddBody(const BodySpec& spec) {
+  auto object = std::make_unique<Object>();
+  object->handle = NewHandle();
+  object->kind = ObjectKind::Body;
+  object->name = spec.name;
+  object->mass = spec.mass;
+  object->size = spec.radius;
+  object->pos = spec.pos;
+  object->vel = spec.vel;
+  object->ephemeris = spec.ephemeris;
+  bodies.push_back(object->handle);
+  liveIndex[SerialOf(object->handle)] = object.get();
+  objects.push_back(std::move(object));
+  return bodies.back();
+}
+
+ObjectHandle World::AddVessel(const VesselSpec& spec) {
+  auto object = std::make_unique<Object>();
+  object->handle = NewHandle();
+  object->kind = ObjectKind::Vessel;
+  object->name = spec.name;
+  object->className = spec.className;
+  object->mass = spec.mass;
+  object->size = spec.size;
+  object->pos = spec.pos;
+  object->vel = spec.vel;
+  object->attitude = spec.attitude;
+  interfaces.push_back(std::make_unique<VESSEL>(object->handle));
+  object->iface = interfaces.back().get();
+  vessels.push_back(object->handle);
+  liveIndex[SerialOf(object->handle)] = object.get();
+  objects.push_back(std::move(object));
+  return vessels.back();
+}
+
+bool World::Remove(ObjectHandle handle) {
+  Object* object = Find(handle);
+  if (object == nullptr) return false;
+  if (object->parent != nullptr) {
+    if (AttachmentPoint* point = FindPoint(object->parent, object->parentPoint)) point->holds = nullptr;
+  }
+  for (AttachmentPoint& point : object->points) {
+    if (Object* child = Find(point.holds)) child->parent = nullptr;
+  }
+  if (focus == handle) focus = nullptr;
+  std::erase(bodies, handle);
+  std::erase(vessels, handle);
+  liveIndex.erase(SerialOf(handle));
+  std::erase_if(objects, [handle](const auto& o) { return o->handle == handle; });
+  return true;
+}
+
+void World::Clear() {
+  for (const auto& object : objects) liveIndex.erase(SerialOf(object->handle));
+  objects.clear();
+  bodies.clear();
+  vessels.clear();
+  interfaces.clear();
+  focus = nullptr;
+  gravity = false;
+}
+
+Object* World::Find(ObjectHandle handle) {
+  auto it = liveIndex.find(SerialOf(handle));
+  return it == liveIndex.end() ? nullptr : it->second;
+}
+
+Object* World::FindByName(const std::string& name) {
+  for (const auto& object : objects) {
+    if (SameName(object->name, name)) return object.get();
+  }
+  return nullptr;
+}
+
+bool World::IsStale(ObjectHandle handle) const {
+  const std::uintptr_t serial = SerialOf(handle);
+  return serial != 0 && serial <= lastSerial && !liveIndex.contains(serial);
+}
+
+VESSEL* World::Interface(ObjectHandle handle) {
+  Object* object = Find(handle);
+  return object != nullptr && object->kind == ObjectKind::Vessel ? object->iface : nullptr;
+}
+
+AttachmentPoint* World::FindPoint(ObjectHandle owner, AttachmentHandle point) {
+  Object* object = Find(owner);
+  if (object == nullptr || point == nullptr) return nullptr;
+  for (AttachmentPoint& candidate : object->points) {
+    if (candidate.handle == point) return &candidate;
+  }
+  return nullptr;
+}
+
+AttachmentHandle World::NewPointHandle() { return NewHandle(); }
+
+bool World::Attach(ObjectHandle parentHandle, AttachmentHandle parentPoint,
+                   ObjectHandle childHandle, AttachmentHandle childPoint) {
+  Object* parent = Find(parentHandle);
+  Object* child = Find(childHandle);
+  AttachmentPoint* holder = FindPoint(parentHandle, parentPoint);
+  AttachmentPoint* own = FindPoint(childHandle, childPoint);
+  if (parent == nullptr || child == nullptr || child == parent || holder == nullptr ||
+      own == nullptr || holder->childSide || !own->childSide)
+    return false;
+  if (holder->holds != nullptr && holder->holds != childHandle) return false;
+  for (Object* up = parent; up != nullptr; up = Find(up->parent)) {
+    if (up == child) return false;  // would close a loop
+  }
+  if (child->parent != nullptr) {
+    if (AttachmentPoint* old = FindPoint(child->parent, child->parentPoint)) old->holds = nullptr;
+  }
+  holder->holds = childHandle;
+  child->parent = parentHandle;
+  child->parentPoint = parentPoint;
+  child->ownPoint = childPoint;
+  // A loose point keeps the child's attitude as it was when attached.
+  child->attitudeOnParent = child->attitude.Then(parent->attitude.Transposed());
+  PlaceOnParent(*child);
+  return true;
+}
+
+bool World::Detach(ObjectHandle parentHandle, AttachmentHandle parentPoint, double speed) {
+  Object* parent = Find(parentHandle);
+  AttachmentPoint* holder = FindPoint(parentHandle, parentPoint);
+  if (parent == nullptr || holder == nullptr || holder->childSide) return false;
+  Object* child = Find(holder->holds);
+  holder->holds = nullptr;
+  if (child == nullptr) return false;
+  child->parent = nullptr;
+  child->parentPoint = nullptr;
+  child->ownPoint = nullptr;
+  const double dirLength = Length(holder->dir);
+  const VECTOR3 away = dirLength > 0 ? (1 / dirLength) * holder->dir : VECTOR3{};
+  child->vel = parent->vel + speed * parent->attitude.Apply(away);
+  return true;
+}
+
+void World::PlaceOnParent(Object& child) {
+  Object* parent = Find(child.parent);
+  AttachmentPoint* holder = FindPoint(child.parent, child.parentPoint);
+  AttachmentPoint* own = FindPoint(child.handle, child.ownPoint);
+  if (parent == nullptr || holder == nullptr || own == nullptr) return;
+  child.attitude = child.attitudeOnParent.Then(parent->attitude);
+  child.pos = parent->pos + parent->attitude.Apply(holder->pos) - child.attitude.Apply(own->pos);
+  child.vel = parent->vel;
+}
+
+void World::FollowParents() {
+  // Parents are placed before their children, however deep the chain.
+  std::function<void(Object&)> place = [&](Object& object) {
+    if (Object* parent = Find(object.parent)) {
+      place(*parent);
+      PlaceOnParent(object);
+    }
+  };
+  for (const auto& object : objects) place(*object);
+}
+
+VECTOR3 World::GravityAt(const VECTOR3& pos) const {
+  VECTOR3 acc{};
+  for (ObjectHandle handle : bodies) {
+    const Object& body = *liveIndex.at(SerialOf(handle));
+    const VECTOR3 d = body.pos - pos;
+    const double r2 = Dot(d, d);
+    if (r2 <= body.size * body.size || r2 == 0) continue;  // inside the body: no pull
+    acc = acc + (gravitationalConstant * body.mass / (r2 * std::sqrt(r2))) * d;
+  }
+  return acc;
+}
+
+void World::Advance(double dt, double mjd) {
+  // Free vessels: kick, drift, kick (velocity Verlet); the bodies move between
+  // the two kicks.
+  std::vector<Object*> free;
+  for (ObjectHandle handle : vessels) {
+    Object& vessel = *Find(handle);
+    if (vessel.parent == nullptr) free.push_back(&vessel);
+  }
+  if (gravity)
+    for (Object* vessel : free) vessel->vel = vessel->vel + (0.5 * dt) * GravityAt(vessel->pos);
+  for (Object* vessel : free) vessel->pos = vessel->pos + dt * vessel->vel;
+  for (ObjectHandle handle : bodies) {
+    Object& body = *Find(handle);
+    if (body.ephemeris)
+      body.ephemeris(mjd, body.pos, body.vel);
+    else
+      body.pos = body.pos + dt * body.vel;
+  }
+  if (gravity)
+    for (Object* vessel : free) vessel->vel = vessel->vel + (0.5 * dt) * GravityAt(vessel->pos);
+  FollowParents();
+}
+
+}  // namespace host

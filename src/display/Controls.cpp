@@ -1,0 +1,85 @@
+// Keys and buttons of the Jaunt display. Each control is one row: its
+// button label, its menu entry and the key it stands for; a button press
+// goes through the key of its row.
+#include <array>
+#include <cstdint>
+#include <cstdio>
+
+#include "../jump/ExecuteJump.h"
+#include "../planning/InputPrompts.h"
+#include "JauntMFD.h"
+
+namespace {
+
+void AskJumpConfirmation(JauntMFD& display) {
+  display.UpdateTarget(display.target != nullptr ? display.targetName : noTargetName, true);
+  char question[100];
+  std::snprintf(question, sizeof question, "Probability of safe jaunt: %.1f%% Proceed? (y/n)",
+                (1 - display.failureChance) * 100);
+  display.lastJumpSafe = true;
+  oapiOpenInputBox(question, OnConfirmEntered, nullptr, 3, display.InputToken());
+}
+
+void DropTarget(JauntMFD& display) { display.UpdateTarget(noTargetName, true); }
+void AskTarget(JauntMFD& display) { OpenTargetPrompt(display); }
+void AskDistance(JauntMFD& display) { OpenDistancePrompt(display); }
+void AskSpeed(JauntMFD& display) { OpenSpeedPrompt(display); }
+
+struct Control {
+  const char* label;
+  MFDBUTTONMENU menu;
+  std::uint32_t key;  // DirectInput scan code
+  void (*action)(JauntMFD&);
+};
+
+constexpr std::array<Control, 5> controls{{
+    {"TGT", {"<- Select target, final distance", "  to target, and final velocity.", 'T'}, 0x14,
+     AskTarget},
+    {"NT", {"<- No target. Trajectory in the", "  ship direction.", 'N'}, 0x31, DropTarget},
+    {"DIS", {"<- Distance to travel w/o target", "  or final distance to target.", 'D'}, 0x20,
+     AskDistance},
+    {"VEL", {"<- Select final velocity in km/s", " (will be in ship direction)", 'V'}, 0x2F,
+     AskSpeed},
+    {"JNT", {"<- Do the hyperspace jump", nullptr, 'W'}, 0x11, AskJumpConfirmation},
+}};
+
+// The host takes the menu as one array of entries.
+constexpr std::array<MFDBUTTONMENU, controls.size()> menu = [] {
+  std::array<MFDBUTTONMENU, controls.size()> entries{};
+  for (std::size_t i = 0; i < controls.size(); ++i) entries[i] = controls[i].menu;
+  return entries;
+}();
+
+const Control* ControlOfButton(int button) {
+  if (button < 0 || button >= static_cast<int>(controls.size())) return nullptr;
+  return &controls[static_cast<std::size_t>(button)];
+}
+
+}  // namespace
+
+bool JauntMFD::ConsumeKeyBuffered(std::uint32_t key) {
+  for (const Control& control : controls) {
+    if (control.key == key) {
+      control.action(*this);
+      return true;
+    }
+  }
+  return false;
+}
+
+bool JauntMFD::ConsumeButton(int button, int event) {
+  const Control* control = ControlOfButton(button);
+  if (control == nullptr || (event & PANEL_MOUSE_LBDOWN) == 0) return false;
+  ConsumeKeyBuffered(control->key);
+  return true;
+}
+
+const char* JauntMFD::ButtonLabel(int button) {
+  const Control* control = ControlOfButton(button);
+  return control != nullptr ? control->label : nullptr;
+}
+
+int JauntMFD::ButtonMenu(const MFDBUTTONMENU** entries) const {
+  if (entries != nullptr) *entries = menu.data();
+  return static_cast<int>(menu.size());
+}

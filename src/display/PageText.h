@@ -1,0 +1,15 @@
+// Text helpers of the display page.
+#pragma once
+
+#include <cstddef>
+
+#include "../plugin/Platform.h"
+
+// Moves the line cursor down one row (16 units) and draws `text` there.
+void DrawLine(HDC hdc, int x, int& cursor, const char* text);
+
+// Writes `metres` as text into `out` (room for `size` bytes, NUL included;
+// longer text is cut): in Gm, Mm or Km with two decimals from 1000 m up,
+// followed by the same length in AU when `withAU` is set; below 1000 m in
+// metres with one decimal and never with AU.
+void FormatDistance(char* out, std::size_t size, double metres, bool withAU);

@@ -1,0 +1,46 @@
+#include "CarrierRelease.h"
+
+#include "../display/JauntMFD.h"
+#include "../plugin/ModuleInterface.h"
+
+std::int32_t releaseCountdown = -1;
+
+namespace {
+
+struct Carried {
+  bool pending = false;
+  ObjectHandle carrier = nullptr;
+  VESSEL* carrierVessel = nullptr;
+  AttachmentHandle carrierAttachment = nullptr;
+  void* display = nullptr;  // token of the display that jumped
+};
+
+Carried carried;
+
+void Release() {
+  // A carrier removed by someone else is no longer found under its name; its
+  // handle must not reach the host again.
+  if (oapiGetObjectByName(carrierName) == carried.carrier) {
+    carried.carrierVessel->DetachChild(carried.carrierAttachment, 0.0);
+    oapiDeleteVessel(carried.carrier, nullptr);
+  }
+  if (JauntMFD* display = DisplayFromToken(carried.display)) display->releasePending = false;
+  carried = Carried{};
+}
+
+}  // namespace
+
+void StartRelease(const JauntMFD& display) {
+  carried = {true, display.carrier, display.carrierVessel, display.carrierAttachment,
+             display.InputToken()};
+  releaseCountdown = -1;
+}
+
+bool ReleasePending() { return carried.pending; }
+
+extern "C" void opcTimestep(double /*simt*/, double /*simdt*/, double /*mjd*/) {
+  if (!carried.pending) return;
+  const std::int32_t c = releaseCountdown == -1 ? 2 : releaseCountdown;
+  releaseCountdown = c - 1;
+  if (c == 0) Release();
+}

@@ -1,0 +1,91 @@
+// The confirmed jump: the ship is handed to a carrier vessel created at the
+// destination, which lets it go a few time steps later.
+#include "ExecuteJump.h"
+
+#include <cstring>
+
+#include "../display/JauntMFD.h"
+#include "../planning/Vector.h"
+#include "CarrierRelease.h"
+#include "JumpRandom.h"
+
+namespace {
+
+constexpr const char* carrierClass = "jauntdummy";
+constexpr const char* pointId = "DUMMY";
+constexpr double drawScale = 3.051850947599719e-05;  // 1/32767
+
+double Offset(int draw, double scale) { return (draw * drawScale - 0.5) * scale; }
+
+// The ship's child-side "DUMMY" point, created on its first jump.
+AttachmentHandle ShipPoint(VESSEL& ship) {
+  const std::uint32_t n = ship.AttachmentCount(true);
+  for (std::uint32_t i = 0; i < n; ++i) {
+    const AttachmentHandle point = ship.GetAttachmentHandle(true, i);
+    const char* id = ship.GetAttachmentId(point);
+    if (id != nullptr && std::strcmp(id, pointId) == 0) return point;
+  }
+  return ship.CreateAttachment(true, MakeVector(0, 0, 0), MakeVector(0, 0, 1),
+                               MakeVector(0, 1, 0), pointId, true);
+}
+
+}  // namespace
+
+bool JauntMFD::ExecuteJump() {
+  // One carrier at a time: a second one would be forgotten and stay.
+  if (ReleasePending()) return false;
+  if (!SolveDestination()) return false;
+
+  jumpRandom.seed(static_cast<unsigned>(jumpRandom.now()));
+  jumpRandom.draw();
+  const bool safe = failureChance <= 0.5;
+  if (!safe) {
+    // Negative: the worse the odds above one half, the smaller the scatter.
+    const double scale = jumpLength / (0.5 - failureChance);
+    const int r1 = jumpRandom.draw();
+    const int r2 = jumpRandom.draw();
+    const int r3 = jumpRandom.draw();
+    destPos.z += Offset(r1, scale);
+    destPos.y += Offset(r2, scale);
+    destPos.x += Offset(r3, scale);
+  }
+
+  // The record's state is relative to celestial body 0, wherever it is.
+  VesselStateRecord record{};
+  record.version = 2;
+  record.rpos = destPos;
+  record.rvel = destVel;
+  if (oapiGetGbodyCount() > 0) {
+    record.rbody = oapiGetGbodyByIndex(0);
+    VECTOR3 bodyPos, bodyVel;
+    oapiGetGlobalPos(record.rbody, &bodyPos);
+    oapiGetGlobalVel(record.rbody, &bodyVel);
+    record.rpos = jaunt::Sub(destPos, bodyPos);
+    record.rvel = jaunt::Sub(destVel, bodyVel);
+  }
+  carrier = oapiCreateVesselEx(carrierName, carrierClass, &record);
+  carrierVessel = carrier != nullptr ? oapiGetVesselInterface(carrier) : nullptr;
+  if (carrierVessel == nullptr) {  // nothing to hold the ship: no jump
+    if (carrier != nullptr) oapiDeleteVessel(carrier, nullptr);
+    carrier = nullptr;
+    return false;
+  }
+  lastJumpSafe = safe;
+
+  carrierAttachment = carrierVessel->CreateAttachment(
+      false, MakeVector(0, 0, 0), MakeVector(0, 0, -1), MakeVector(0, 1, 0), pointId, true);
+  const AttachmentHandle shipAttachment = ShipPoint(*ship);
+  const bool attached =
+      carrierVessel->AttachChild(oapiGetFocusObject(), carrierAttachment, shipAttachment);
+  estimateValid = false;
+  releasePending = true;
+  StartRelease(*this);
+  return attached;
+}
+
+bool OnConfirmEntered(void* /*id*/, char* text, void* userData) {
+  if (std::strcmp(text, "y") == 0 || std::strcmp(text, "Y") == 0) {
+    if (JauntMFD* display = DisplayFromToken(userData)) display->ExecuteJump();
+  }
+  return true;
+}

@@ -1,0 +1,17 @@
+#include "JumpRandom.h"
+
+#include <cstdint>
+
+namespace {
+std::uint32_t state = 1;
+std::time_t CalendarTime() { return std::time(nullptr); }
+}  // namespace
+
+void StandardSeed(unsigned seed) { state = seed; }
+
+int StandardDraw() {
+  state = state * 214013u + 2531011u;
+  return static_cast<int>((state >> 16) & 0x7FFF);
+}
+
+JumpRandom jumpRandom{CalendarTime, StandardSeed, StandardDraw};

@@ -1,0 +1,59 @@
+#include "InputPrompts.h"
+
+#include "../display/JauntMFD.h"
+#include "DistanceText.h"
+
+namespace {
+
+constexpr int visibleLength = 20;
+
+// Plans again with the current target, or without one.
+void Replan(JauntMFD& display) {
+  display.estimateValid = false;
+  display.UpdateTarget(display.target != nullptr ? display.targetName : noTargetName, true);
+}
+
+}  // namespace
+
+void OpenTargetPrompt(const JauntMFD& display) {
+  oapiOpenInputBox("(Jaunt): Select Target (leave blank for none)", OnTargetEntered, nullptr,
+                   visibleLength, display.InputToken());
+}
+
+void OpenDistancePrompt(const JauntMFD& display) {
+  const char* title =
+      display.target != nullptr
+          ? "(Jaunt): Select final distance from target (preceed with % or K, M, G, A)"
+          : "(Jaunt): Select distance to travel (preceed with K, M, G or A )";
+  oapiOpenInputBox(title, OnDistanceEntered, nullptr, visibleLength, display.InputToken());
+}
+
+void OpenSpeedPrompt(const JauntMFD& display) {
+  oapiOpenInputBox("(Jaunt): Select final velocity (Km/s)", OnSpeedEntered, nullptr,
+                   visibleLength, display.InputToken());
+}
+
+bool OnTargetEntered(void* /*id*/, char* text, void* userData) {
+  JauntMFD* display = DisplayFromToken(userData);
+  if (display == nullptr) return true;
+  display->estimateValid = false;
+  return display->UpdateTarget(text, true);
+}
+
+bool OnDistanceEntered(void* /*id*/, char* text, void* userData) {
+  JauntMFD* display = DisplayFromToken(userData);
+  if (display == nullptr) return true;
+  if (!ParseDistance(text, display->target != nullptr, display->targetDistance,
+                     display->distanceSetting))
+    return false;
+  Replan(*display);
+  return true;
+}
+
+bool OnSpeedEntered(void* /*id*/, char* text, void* userData) {
+  JauntMFD* display = DisplayFromToken(userData);
+  if (display == nullptr) return true;
+  if (!ParseSpeed(text, display->speedSetting)) return false;
+  Replan(*display);
+  return true;
+}

@@ -1,0 +1,9 @@
+// Everything of the host that the module may use.
+#pragma once
+
+#include "HostMfd.h"
+#include "HostServices.h"
+#include "HostTypes.h"
+#include "HostVessel.h"
+#include "ModuleInterface.h"
+#include "Platform.h"

@@ -1,0 +1,27 @@
+// What the host finds in a plug-in module: the exported entry points and the
+// table of per-frame callbacks it reads through __opcGetInterface.
+#pragma once
+
+#include "Platform.h"
+
+// One slot per per-frame callback, in this order. A slot holds the module's
+// own export of that name, or null.
+struct ModuleCallbackTable {
+  using Slot = void (*)();
+  Slot opcOpenRenderViewport;
+  Slot opcCloseRenderViewport;
+  Slot opcTimestep;
+  Slot opcFocusChanged;
+  Slot opcTimeAccChanged;
+};
+
+using OpcTimestepFn = void (*)(double simt, double simdt, double mjd);
+using OpcDllFn = void (*)(HINSTANCE);
+using OpcGetInterfaceFn = ModuleCallbackTable* (*)();
+
+extern "C" {
+JAUNT_MODULE_EXPORT void opcDLLInit(HINSTANCE module);
+JAUNT_MODULE_EXPORT void opcDLLExit(HINSTANCE module);
+JAUNT_MODULE_EXPORT ModuleCallbackTable* __opcGetInterface();  // NOLINT(bugprone-reserved-identifier)
+JAUNT_MODULE_EXPORT void opcTimestep(double simt, double simdt, double mjd);
+}

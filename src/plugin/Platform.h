@@ -1,0 +1,18 @@
+// The operating-system layer the module sees: the Windows types and the two
+// Windows calls it makes (GetProcAddress on itself, TextOutA on a display's
+// device context), plus the export and import markers of the plug-in boundary.
+#pragma once
+
+#ifdef _WIN32
+#define WIN32_LEAN_AND_MEAN
+#define NOMINMAX
+#include <windows.h>
+#define JAUNT_MODULE_EXPORT __declspec(dllexport)
+#ifdef JAUNT_HOST_BUILD
+#define OAPIFUNC __declspec(dllexport)
+#else
+#define OAPIFUNC __declspec(dllimport)
+#endif
+#else
+#include "posix/WinTypes.h"
+#endif

@@ -1,0 +1,62 @@
+#include <cstring>
+
+#include "support/ModuleTest.h"
+
+using namespace testing_world;
+
+class DisplayStateTest : public ModuleTest {};
+
+TEST_F(DisplayStateTest, NewDisplayStartsWithoutTargetAndWithDefaultSettings) {
+  const JauntMFD& display = OpenJaunt(400, 200);
+  EXPECT_EQ(display.Width(), 400u);
+  EXPECT_EQ(display.Height(), 200u);
+  EXPECT_EQ(display.target, nullptr);
+  EXPECT_STREQ(display.targetName, "None");
+  EXPECT_EQ(display.distanceSetting, 1e9);
+  EXPECT_EQ(display.speedSetting, 0);
+  EXPECT_EQ(display.carrier, nullptr);
+  EXPECT_FALSE(display.releasePending);
+  EXPECT_TRUE(display.lastJumpSafe);
+  EXPECT_FALSE(display.estimateValid);
+  // Unestimated jumps are never judged safe.
+  EXPECT_EQ(display.failureChance, 1);
+}
+
+TEST_F(DisplayStateTest, DisplayIsOpenedOnTheFocusVessel) {
+  Focus(AddVessel("GL-01", MakeVector(0, 0, 0)));
+  const JauntMFD& display = OpenJaunt();
+  EXPECT_EQ(display.Vessel(), host::TheWorld().Interface(host::TheWorld().Focus()));
+}
+
+TEST_F(DisplayStateTest, NewestDisplayIsCurrentAndAnyClosingEmptiesIt) {
+  for (int closeFirst : {0, 1}) {
+    SCOPED_TRACE(closeFirst ? "closing the first" : "closing the second");
+    const int first = host::OpenDisplay("Jaunt", 256, 256);
+    EXPECT_EQ(currentDisplay, host::DisplayObject(first));
+    const int second = host::OpenDisplay("Jaunt", 256, 256);
+    EXPECT_EQ(currentDisplay, host::DisplayObject(second));
+    host::CloseDisplay(closeFirst ? first : second);
+    EXPECT_EQ(currentDisplay, nullptr);
+    host::CloseAllDisplays();
+  }
+}
+
+TEST_F(DisplayStateTest, TokenOfAClosedDisplayFindsNothingEvenAtTheSameAddress) {
+  const int first = host::OpenDisplay("Jaunt", 256, 256);
+  void* token = static_cast<JauntMFD*>(host::DisplayObject(first))->InputToken();
+  EXPECT_EQ(DisplayFromToken(token), host::DisplayObject(first));
+  host::CloseDisplay(first);
+  EXPECT_EQ(DisplayFromToken(token), nullptr);
+  // A new display may well reuse the memory; it still does not answer.
+  const int second = host::OpenDisplay("Jaunt", 256, 256);
+  EXPECT_EQ(DisplayFromToken(token), nullptr);
+  EXPECT_NE(DisplayFromToken(static_cast<JauntMFD*>(host::DisplayObject(second))->InputToken()),
+            nullptr);
+}
+
+TEST_F(DisplayStateTest, ModeIsRegisteredAsJauntWithKeyW) {
+  const auto modes = host::RegisteredModes();
+  ASSERT_EQ(modes.size(), 1u);
+  EXPECT_EQ(modes[0].name, "Jaunt");
+  EXPECT_EQ(modes[0].key, 0x11u);
+}

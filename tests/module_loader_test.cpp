@@ -1,0 +1,95 @@
+// The built module, loaded through the host's loader as the host loads any
+// plug-in: its library entry runs on load and on unload.
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "HostMfd.h"
+#include "host/Displays.h"
+#include "host/ModuleLoader.h"
+#include "support/TestWorld.h"
+
+namespace {
+
+class ModuleLoaderTest : public HostTest {
+ protected:
+  void SetUp() override {
+    HostTest::SetUp();
+    std::string error;
+    module = host::LoadModule(JAUNT_MODULE_PATH, error);
+    ASSERT_NE(module, nullptr) << error;
+  }
+  void TearDown() override {
+    if (module != nullptr) host::UnloadModule(module);
+    HostTest::TearDown();
+  }
+  const host::LoadedModule* module = nullptr;
+};
+
+TEST_F(ModuleLoaderTest, CallbackTableHoldsOnlyTheTimestepInItsThirdSlot) {
+  const ModuleCallbackTable* table = module->callbacks;
+  ASSERT_NE(table, nullptr);
+  EXPECT_EQ(table->opcOpenRenderViewport, nullptr);
+  EXPECT_EQ(table->opcCloseRenderViewport, nullptr);
+  EXPECT_NE(table->opcTimestep, nullptr);
+  EXPECT_EQ(table->opcFocusChanged, nullptr);
+  EXPECT_EQ(table->opcTimeAccChanged, nullptr);
+}
+
+TEST_F(ModuleLoaderTest, LoadingRegistersJauntAndUnloadingRemovesIt) {
+  auto modes = host::RegisteredModes();
+  ASSERT_EQ(modes.size(), 1u);
+  EXPECT_EQ(modes[0].name, "Jaunt");
+  EXPECT_EQ(modes[0].key, 0x11u);
+
+  host::UnloadModule(module);
+  module = nullptr;
+  EXPECT_TRUE(host::RegisteredModes().empty());
+  EXPECT_TRUE(host::Reports().empty());
+}
+
+TEST_F(ModuleLoaderTest, ReloadingRegistersAgain) {
+  host::UnloadModule(module);
+  std::string error;
+  module = host::LoadModule(JAUNT_MODULE_PATH, error);
+  ASSERT_NE(module, nullptr) << error;
+  EXPECT_EQ(host::RegisteredModes().size(), 1u);
+}
+
+TEST_F(ModuleLoaderTest, OpenMessageCreatesDisplayOfThePackedSize) {
+  const std::intptr_t result = host::SendModeMessage("Jaunt", 1, 400 | (200 << 16), 0);
+  ASSERT_NE(result, 0);
+  std::unique_ptr<MFD> display(reinterpret_cast<MFD*>(result));
+  EXPECT_EQ(display->Width(), 400u);
+  EXPECT_EQ(display->Height(), 200u);
+}
+
+TEST_F(ModuleLoaderTest, OtherMessagesCreateNothing) {
+  for (std::uint32_t msg : {0u, 2u, 3u, 0x100u, 0xFFFFFFFFu}) {
+    EXPECT_EQ(host::SendModeMessage("Jaunt", msg, 400 | (200 << 16), 0), 0) << msg;
+  }
+}
+
+TEST_F(ModuleLoaderTest, NewDisplayDrawsTheDefaultPage) {
+  const int number = host::OpenDisplay("Jaunt", 256, 256);
+  ASSERT_NE(number, 0);
+  const host::Page page = host::DrawDisplay(number);
+  EXPECT_EQ(page.title, "Jaunt MFD");
+  const std::vector<host::TextRun> expected{
+      {10, 48, "[Shift-T] Target: None"},
+      {10, 128, "[Shift-D] Distance to travel:"},
+      {20, 144, "1.00 Gm (0.007 AU)"},
+      {10, 176, "[Shift-V] Final absolute velocity:"},
+      {20, 192, "0.000 Km/s"},
+  };
+  EXPECT_EQ(page.runs, expected);
+}
+
+TEST_F(ModuleLoaderTest, UnloadingClosesDisplaysOfTheMode) {
+  ASSERT_NE(host::OpenDisplay("Jaunt", 256, 256), 0);
+  host::UnloadModule(module);
+  module = nullptr;
+  EXPECT_TRUE(host::OpenDisplays().empty());
+}
+
+}  // namespace

@@ -1,0 +1,29 @@
+#!/bin/sh
+# Installs the Debian packages of the named groups that are missing.
+# Groups: build (compilers, CMake, test libraries), sim (the simulator's
+# libraries).
+set -eu
+
+packages_of() {
+  case "$1" in
+    build) echo "cmake ninja-build g++ make googletest libgtest-dev libgmock-dev binutils" ;;
+    sim) echo "libnova-dev libtomlplusplus-dev libcli11-dev libncurses-dev libcairo2-dev fonts-dejavu-core tmux" ;;
+    *) echo "unknown package group: $1" >&2; exit 2 ;;
+  esac
+}
+
+missing=""
+for group in "$@"; do
+  for package in $(packages_of "$group"); do
+    if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed"; then
+      missing="$missing $package"
+    fi
+  done
+done
+
+[ -z "$missing" ] && exit 0
+echo "installing:$missing"
+SUDO=""
+[ "$(id -u)" -ne 0 ] && SUDO="sudo"
+$SUDO apt-get update -qq
+DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recommends $missing
