@@ -135,8 +135,8 @@ void ChangeFocus(ObjectHandle vessel) {
   TheWorld().SetFocus(TheWorld().Interface(vessel) != nullptr ? vessel : nullptr);
   for (auto& [number, display] : reopen) {
     const Mode* mode = FindMode(display.mode);
-    MFD* object = mode != nullptr ? CreateDisplayObject(*mode, display.width, display.height)
-                                  : nullptr;
+    MFD* object =
+        mode != nullptr ? CreateDisplayObject(*mode, display.width, display.height) : nullptr;
     if (object != nullptr) displays[number] = {display.mode, display.width, display.height, object};
   }
 }

@@ -52,10 +52,10 @@ bool oapiOpenInputBox(const char* title, InputCallback callback, const char* ini
     host::Report("oapiOpenInputBox: no callback");
     return false;
   }
-  host::openBox = host::Box{{title != nullptr ? title : "", initialText != nullptr ? initialText : "",
-                             visibleLength},
-                            callback,
-                            userData};
+  host::openBox = host::Box{
+      {title != nullptr ? title : "", initialText != nullptr ? initialText : "", visibleLength},
+      callback,
+      userData};
   ++host::boxesOpened;
   return true;
 }

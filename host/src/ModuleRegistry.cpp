@@ -22,8 +22,8 @@ const LoadedModule* LoadModule(const std::string& path, std::string& error) {
   void* library = OpenLibrary(path, error);
   if (library == nullptr) return nullptr;
   const ModuleCallbackTable* callbacks = nullptr;
-  if (auto getInterface = reinterpret_cast<OpcGetInterfaceFn>(
-          FindLibrarySymbol(library, "__opcGetInterface")))
+  if (auto getInterface =
+          reinterpret_cast<OpcGetInterfaceFn>(FindLibrarySymbol(library, "__opcGetInterface")))
     callbacks = getInterface();
   modules.push_back(std::make_unique<LoadedModule>(LoadedModule{path, library, callbacks}));
   RebuildView();
@@ -45,7 +45,9 @@ void UnloadAllModules() {
   while (!modules.empty()) UnloadModule(modules.back().get());
 }
 
-const std::vector<const LoadedModule*>& LoadedModules() { return view; }
+const std::vector<const LoadedModule*>& LoadedModules() {
+  return view;
+}
 
 void CallTimestep(double simt, double simdt, double mjd) {
   for (const auto& module : modules) {

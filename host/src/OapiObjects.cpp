@@ -67,9 +67,13 @@ ObjectHandle oapiGetGbodyByIndex(std::uint32_t index) {
   return nullptr;
 }
 
-ObjectHandle oapiGetFocusObject() { return TheWorld().Focus(); }
+ObjectHandle oapiGetFocusObject() {
+  return TheWorld().Focus();
+}
 
-VESSEL* oapiGetFocusInterface() { return TheWorld().Interface(TheWorld().Focus()); }
+VESSEL* oapiGetFocusInterface() {
+  return TheWorld().Interface(TheWorld().Focus());
+}
 
 VESSEL* oapiGetVesselInterface(ObjectHandle handle) {
   Object* object = LiveObject(handle, "oapiGetVesselInterface");

@@ -14,9 +14,15 @@ double startDate = 51544.5;
 double simTime = 0;
 }  // namespace
 
-double SimTime() { return simTime; }
-double SimDate() { return startDate + simTime / secondsPerDay; }
-void SetStartDate(double mjd) { startDate = mjd; }
+double SimTime() {
+  return simTime;
+}
+double SimDate() {
+  return startDate + simTime / secondsPerDay;
+}
+void SetStartDate(double mjd) {
+  startDate = mjd;
+}
 
 void Step(double dt) {
   simTime += dt;

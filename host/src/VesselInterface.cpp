@@ -25,7 +25,7 @@ AttachmentHandle VESSEL::CreateAttachment(bool childSide, const VECTOR3& pos, co
   Object* self = LiveObject(handle, "VESSEL::CreateAttachment");
   if (self == nullptr) return nullptr;
   AttachmentPoint point{TheWorld().NewPointHandle(), childSide, pos, dir, rot,
-                        id != nullptr ? id : "", loose};
+                        id != nullptr ? id : "",     loose};
   self->points.push_back(point);
   return point.handle;
 }

@@ -14,12 +14,15 @@ namespace {
 std::uintptr_t lastSerial = 0;
 std::unordered_map<std::uintptr_t, Object*> liveIndex;
 
-std::uintptr_t SerialOf(const void* handle) { return reinterpret_cast<std::uintptr_t>(handle); }
-void* NewHandle() { return reinterpret_cast<void*>(++lastSerial); }
+std::uintptr_t SerialOf(const void* handle) {
+  return reinterpret_cast<std::uintptr_t>(handle);
+}
+void* NewHandle() {
+  return reinterpret_cast<void*>(++lastSerial);
+}
 
 bool SameName(const std::string& a, const std::string& b) {
-  return a.size() == b.size() &&
-         std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
            return std::tolower(static_cast<unsigned char>(x)) ==
                   std::tolower(static_cast<unsigned char>(y));
          });
@@ -73,7 +76,8 @@ bool World::Remove(ObjectHandle handle) {
   Object* object = Find(handle);
   if (object == nullptr) return false;
   if (object->parent != nullptr) {
-    if (AttachmentPoint* point = FindPoint(object->parent, object->parentPoint)) point->holds = nullptr;
+    if (AttachmentPoint* point = FindPoint(object->parent, object->parentPoint))
+      point->holds = nullptr;
   }
   for (AttachmentPoint& point : object->points) {
     if (Object* child = Find(point.holds)) child->parent = nullptr;
@@ -127,7 +131,9 @@ AttachmentPoint* World::FindPoint(ObjectHandle owner, AttachmentHandle point) {
   return nullptr;
 }
 
-AttachmentHandle World::NewPointHandle() { return NewHandle(); }
+AttachmentHandle World::NewPointHandle() {
+  return NewHandle();
+}
 
 bool World::Attach(ObjectHandle parentHandle, AttachmentHandle parentPoint,
                    ObjectHandle childHandle, AttachmentHandle childPoint) {

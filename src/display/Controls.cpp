@@ -20,10 +20,18 @@ void AskJumpConfirmation(JauntMFD& display) {
   oapiOpenInputBox(question, OnConfirmEntered, nullptr, 3, display.InputToken());
 }
 
-void DropTarget(JauntMFD& display) { display.UpdateTarget(noTargetName, true); }
-void AskTarget(JauntMFD& display) { OpenTargetPrompt(display); }
-void AskDistance(JauntMFD& display) { OpenDistancePrompt(display); }
-void AskSpeed(JauntMFD& display) { OpenSpeedPrompt(display); }
+void DropTarget(JauntMFD& display) {
+  display.UpdateTarget(noTargetName, true);
+}
+void AskTarget(JauntMFD& display) {
+  OpenTargetPrompt(display);
+}
+void AskDistance(JauntMFD& display) {
+  OpenDistancePrompt(display);
+}
+void AskSpeed(JauntMFD& display) {
+  OpenSpeedPrompt(display);
+}
 
 struct Control {
   const char* label;
@@ -33,12 +41,18 @@ struct Control {
 };
 
 constexpr std::array<Control, 5> controls{{
-    {"TGT", {"<- Select target, final distance", "  to target, and final velocity.", 'T'}, 0x14,
+    {"TGT",
+     {"<- Select target, final distance", "  to target, and final velocity.", 'T'},
+     0x14,
      AskTarget},
     {"NT", {"<- No target. Trajectory in the", "  ship direction.", 'N'}, 0x31, DropTarget},
-    {"DIS", {"<- Distance to travel w/o target", "  or final distance to target.", 'D'}, 0x20,
+    {"DIS",
+     {"<- Distance to travel w/o target", "  or final distance to target.", 'D'},
+     0x20,
      AskDistance},
-    {"VEL", {"<- Select final velocity in km/s", " (will be in ship direction)", 'V'}, 0x2F,
+    {"VEL",
+     {"<- Select final velocity in km/s", " (will be in ship direction)", 'V'},
+     0x2F,
      AskSpeed},
     {"JNT", {"<- Do the hyperspace jump", nullptr, 'W'}, 0x11, AskJumpConfirmation},
 }};

@@ -36,7 +36,9 @@ void StartRelease(const JauntMFD& display) {
   releaseCountdown = -1;
 }
 
-bool ReleasePending() { return carried.pending; }
+bool ReleasePending() {
+  return carried.pending;
+}
 
 extern "C" void opcTimestep(double /*simt*/, double /*simdt*/, double /*mjd*/) {
   if (!carried.pending) return;

@@ -15,7 +15,9 @@ constexpr const char* carrierClass = "jauntdummy";
 constexpr const char* pointId = "DUMMY";
 constexpr double drawScale = 3.051850947599719e-05;  // 1/32767
 
-double Offset(int draw, double scale) { return (draw * drawScale - 0.5) * scale; }
+double Offset(int draw, double scale) {
+  return (draw * drawScale - 0.5) * scale;
+}
 
 // The ship's child-side "DUMMY" point, created on its first jump.
 AttachmentHandle ShipPoint(VESSEL& ship) {
@@ -25,8 +27,8 @@ AttachmentHandle ShipPoint(VESSEL& ship) {
     const char* id = ship.GetAttachmentId(point);
     if (id != nullptr && std::strcmp(id, pointId) == 0) return point;
   }
-  return ship.CreateAttachment(true, MakeVector(0, 0, 0), MakeVector(0, 0, 1),
-                               MakeVector(0, 1, 0), pointId, true);
+  return ship.CreateAttachment(true, MakeVector(0, 0, 0), MakeVector(0, 0, 1), MakeVector(0, 1, 0),
+                               pointId, true);
 }
 
 }  // namespace

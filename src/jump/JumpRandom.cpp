@@ -4,10 +4,14 @@
 
 namespace {
 std::uint32_t state = 1;
-std::time_t CalendarTime() { return std::time(nullptr); }
+std::time_t CalendarTime() {
+  return std::time(nullptr);
+}
 }  // namespace
 
-void StandardSeed(unsigned seed) { state = seed; }
+void StandardSeed(unsigned seed) {
+  state = seed;
+}
 
 int StandardDraw() {
   state = state * 214013u + 2531011u;

@@ -5,9 +5,9 @@
 #include <ctime>
 
 struct JumpRandom {
-  std::time_t (*now)();        // calendar time, seconds
-  void (*seed)(unsigned);      // restarts the generator
-  int (*draw)();               // next integer, 0 to 32767
+  std::time_t (*now)();    // calendar time, seconds
+  void (*seed)(unsigned);  // restarts the generator
+  int (*draw)();           // next integer, 0 to 32767
 };
 
 extern JumpRandom jumpRandom;

@@ -26,7 +26,9 @@ double PrefixFactor(char prefix) {
   }
 }
 
-bool Acceptable(double metres) { return metres >= 0 && std::isfinite(metres); }
+bool Acceptable(double metres) {
+  return metres >= 0 && std::isfinite(metres);
+}
 
 }  // namespace
 

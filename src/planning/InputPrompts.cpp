@@ -29,8 +29,8 @@ void OpenDistancePrompt(const JauntMFD& display) {
 }
 
 void OpenSpeedPrompt(const JauntMFD& display) {
-  oapiOpenInputBox("(Jaunt): Select final velocity (Km/s)", OnSpeedEntered, nullptr,
-                   visibleLength, display.InputToken());
+  oapiOpenInputBox("(Jaunt): Select final velocity (Km/s)", OnSpeedEntered, nullptr, visibleLength,
+                   display.InputToken());
 }
 
 bool OnTargetEntered(void* /*id*/, char* text, void* userData) {

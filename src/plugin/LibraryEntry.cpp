@@ -42,4 +42,6 @@ extern "C" BOOL WINAPI DllMain(HINSTANCE module, DWORD reason, LPVOID /*reserved
   return TRUE;
 }
 
-extern "C" ModuleCallbackTable* __opcGetInterface() { return &callbacks; }
+extern "C" ModuleCallbackTable* __opcGetInterface() {
+  return &callbacks;
+}

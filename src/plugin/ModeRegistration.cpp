@@ -15,8 +15,8 @@ constexpr std::uint32_t modeKey = 0x11;  // W
 std::intptr_t ModeMessageProc(std::uint32_t msg, std::uint32_t /*mfd*/, std::uint32_t size,
                               std::uintptr_t vessel) {
   if (msg != OAPI_MSG_MFD_OPENED) return 0;
-  auto* display = new (std::nothrow)
-      JauntMFD(size & 0xFFFF, size >> 16, reinterpret_cast<VESSEL*>(vessel));
+  auto* display =
+      new (std::nothrow) JauntMFD(size & 0xFFFF, size >> 16, reinterpret_cast<VESSEL*>(vessel));
   return reinterpret_cast<std::intptr_t>(display);
 }
 
@@ -28,4 +28,6 @@ extern "C" void opcDLLInit(HINSTANCE /*module*/) {
   modeId = oapiRegisterMFDMode(spec);
 }
 
-extern "C" void opcDLLExit(HINSTANCE /*module*/) { oapiUnregisterMFDMode(modeId); }
+extern "C" void opcDLLExit(HINSTANCE /*module*/) {
+  oapiUnregisterMFDMode(modeId);
+}

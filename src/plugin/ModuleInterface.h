@@ -22,6 +22,7 @@ using OpcGetInterfaceFn = ModuleCallbackTable* (*)();
 extern "C" {
 JAUNT_MODULE_EXPORT void opcDLLInit(HINSTANCE module);
 JAUNT_MODULE_EXPORT void opcDLLExit(HINSTANCE module);
-JAUNT_MODULE_EXPORT ModuleCallbackTable* __opcGetInterface();  // NOLINT(bugprone-reserved-identifier)
+JAUNT_MODULE_EXPORT ModuleCallbackTable*
+__opcGetInterface();  // NOLINT(bugprone-reserved-identifier)
 JAUNT_MODULE_EXPORT void opcTimestep(double simt, double simdt, double mjd);
 }

@@ -36,7 +36,9 @@ inline ObjectHandle AddVessel(const std::string& name, VECTOR3 pos, VECTOR3 vel 
   return host::TheWorld().AddVessel(spec);
 }
 
-inline void Focus(ObjectHandle vessel) { host::TheWorld().SetFocus(vessel); }
+inline void Focus(ObjectHandle vessel) {
+  host::TheWorld().SetFocus(vessel);
+}
 
 }  // namespace testing_world
 

@@ -13,7 +13,7 @@ namespace host {
 
 struct LoadedModule {
   std::string path;
-  void* library;                          // the operating system's handle
+  void* library;                         // the operating system's handle
   const ModuleCallbackTable* callbacks;  // null when the module has none
 };
 

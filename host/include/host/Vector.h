@@ -13,12 +13,18 @@ inline VECTOR3 operator+(const VECTOR3& a, const VECTOR3& b) {
 inline VECTOR3 operator-(const VECTOR3& a, const VECTOR3& b) {
   return MakeVector(a.x - b.x, a.y - b.y, a.z - b.z);
 }
-inline VECTOR3 operator*(double s, const VECTOR3& a) { return MakeVector(s * a.x, s * a.y, s * a.z); }
-inline double Dot(const VECTOR3& a, const VECTOR3& b) { return a.x * b.x + a.y * b.y + a.z * b.z; }
+inline VECTOR3 operator*(double s, const VECTOR3& a) {
+  return MakeVector(s * a.x, s * a.y, s * a.z);
+}
+inline double Dot(const VECTOR3& a, const VECTOR3& b) {
+  return a.x * b.x + a.y * b.y + a.z * b.z;
+}
 inline VECTOR3 Cross(const VECTOR3& a, const VECTOR3& b) {
   return MakeVector(a.y * b.z - a.z * b.y, a.z * b.x - a.x * b.z, a.x * b.y - a.y * b.x);
 }
-inline double Length(const VECTOR3& a) { return std::sqrt(Dot(a, a)); }
+inline double Length(const VECTOR3& a) {
+  return std::sqrt(Dot(a, a));
+}
 inline bool IsFinite(const VECTOR3& a) {
   return std::isfinite(a.x) && std::isfinite(a.y) && std::isfinite(a.z);
 }

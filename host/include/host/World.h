@@ -36,8 +36,8 @@ struct Object {
   double mass = 0;
   double size = 0;  // a body's radius, a vessel's mean radius
   VECTOR3 pos{}, vel{};
-  Rotation attitude;  // vessels: local frame to global frame
-  Ephemeris ephemeris;  // bodies: empty for uniform motion
+  Rotation attitude;                   // vessels: local frame to global frame
+  Ephemeris ephemeris;                 // bodies: empty for uniform motion
   std::deque<AttachmentPoint> points;  // deque: ids handed out stay put
   // While attached: the parent, its point holding us and our own point.
   ObjectHandle parent = nullptr;
@@ -77,9 +77,9 @@ class World {
   bool Remove(ObjectHandle object);
   void Clear();
 
-  Object* Find(ObjectHandle object);  // live objects only; null otherwise
+  Object* Find(ObjectHandle object);            // live objects only; null otherwise
   Object* FindByName(const std::string& name);  // case-insensitive, first match
-  bool IsStale(ObjectHandle object) const;  // handed out once, removed since
+  bool IsStale(ObjectHandle object) const;      // handed out once, removed since
 
   const std::vector<ObjectHandle>& Bodies() const { return bodies; }
   const std::vector<ObjectHandle>& Vessels() const { return vessels; }

@@ -15,9 +15,13 @@ void* OpenLibrary(const std::string& path, std::string& error) {
   return library;
 }
 
-void* FindLibrarySymbol(void* library, const char* name) { return dlsym(library, name); }
+void* FindLibrarySymbol(void* library, const char* name) {
+  return dlsym(library, name);
+}
 
-void CloseLibrary(void* library) { dlclose(library); }
+void CloseLibrary(void* library) {
+  dlclose(library);
+}
 
 }  // namespace host
 

@@ -24,11 +24,17 @@ Page* PageOf(HDC hdc, const char* service) {
 }
 }  // namespace
 
-PageRecorder::PageRecorder() : impl(std::make_unique<Impl>()) { recording.push_back(impl.get()); }
+PageRecorder::PageRecorder() : impl(std::make_unique<Impl>()) {
+  recording.push_back(impl.get());
+}
 
-PageRecorder::~PageRecorder() { std::erase(recording, impl.get()); }
+PageRecorder::~PageRecorder() {
+  std::erase(recording, impl.get());
+}
 
-HDC PageRecorder::Dc() const { return reinterpret_cast<HDC>(impl.get()); }
+HDC PageRecorder::Dc() const {
+  return reinterpret_cast<HDC>(impl.get());
+}
 
 Page PageRecorder::Finish() {
   std::erase(recording, impl.get());

@@ -1,0 +1,95 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "support/ModuleTest.h"
+
+using namespace testing_world;
+
+namespace {
+
+class TargetTest : public ModuleTest {
+ protected:
+  void SetUp() override {
+    ModuleTest::SetUp();
+    Focus(AddVessel("GL-01", MakeVector(0, 0, 0), MakeVector(0, 0, 10), 20));
+    AddBody("Moon", 7.3e22, 1.7374e6, MakeVector(3e8, 4e8, 0), MakeVector(0, 1000, 0));
+  }
+};
+
+TEST_F(TargetTest, KnownNameSelectsTheObjectWithItsData) {
+  JauntMFD& display = OpenJaunt();
+  ASSERT_TRUE(display.UpdateTarget("Moon", false));
+  EXPECT_EQ(display.target, host::TheWorld().FindByName("Moon")->handle);
+  EXPECT_STREQ(display.targetName, "Moon");
+  // The ship's position minus the target's.
+  EXPECT_EQ(display.targetRelPos.x, -3e8);
+  EXPECT_EQ(display.targetRelPos.y, -4e8);
+  EXPECT_DOUBLE_EQ(display.targetDistance, 5e8);
+  EXPECT_DOUBLE_EQ(display.targetSpeed, std::sqrt(1000.0 * 1000 + 10 * 10));
+  EXPECT_EQ(display.targetRadius, 1.7374e6);
+  EXPECT_FALSE(display.estimateValid);  // no estimate asked for
+}
+
+TEST_F(TargetTest, NameInOtherLetterCaseStoresTheHostsSpelling) {
+  JauntMFD& display = OpenJaunt();
+  ASSERT_TRUE(display.UpdateTarget("mOON", false));
+  EXPECT_STREQ(display.targetName, "Moon");
+}
+
+TEST_F(TargetTest, TargetNameItselfCanBePassed) {
+  JauntMFD& display = OpenJaunt();
+  ASSERT_TRUE(display.UpdateTarget("MOON", false));
+  EXPECT_TRUE(display.UpdateTarget(display.targetName, false));
+  EXPECT_STREQ(display.targetName, "Moon");
+}
+
+TEST_F(TargetTest, EmptyNameDropsTheTargetButKeepsItsLastData) {
+  JauntMFD& display = OpenJaunt();
+  ASSERT_TRUE(display.UpdateTarget("Moon", false));
+  EXPECT_TRUE(display.UpdateTarget(noTargetName, true));
+  EXPECT_EQ(display.target, nullptr);
+  EXPECT_STREQ(display.targetName, "None");
+  EXPECT_DOUBLE_EQ(display.targetDistance, 5e8);
+  EXPECT_TRUE(display.estimateValid);  // the no-target jump was estimated
+}
+
+TEST_F(TargetTest, UnknownNameChangesNothingAndMakesNoEstimate) {
+  JauntMFD& display = OpenJaunt();
+  ASSERT_TRUE(display.UpdateTarget("Moon", false));
+  const ObjectHandle before = display.target;
+  display.failureChance = 0.25;
+  for (const char* name : {"Mars", "None", "Moon "}) {
+    EXPECT_FALSE(display.UpdateTarget(name, true)) << name;
+    EXPECT_EQ(display.target, before);
+    EXPECT_STREQ(display.targetName, "Moon");
+    EXPECT_DOUBLE_EQ(display.targetDistance, 5e8);
+    EXPECT_FALSE(display.estimateValid);
+    EXPECT_EQ(display.failureChance, 0.25);
+  }
+}
+
+TEST_F(TargetTest, OverlongHostNameIsCutAndTerminated) {
+  const std::string longName(150, 'x');
+  AddVessel(longName, MakeVector(0, 0, 1000));
+  JauntMFD& display = OpenJaunt();
+  ASSERT_TRUE(display.UpdateTarget(longName.c_str(), false));
+  EXPECT_EQ(std::string(display.targetName), std::string(99, 'x'));
+}
+
+TEST_F(TargetTest, RefreshFollowsTheTargetAndKeepsDataWhenItIsGone) {
+  JauntMFD& display = OpenJaunt();
+  ASSERT_TRUE(display.UpdateTarget("Moon", false));
+  host::Object* moon = host::TheWorld().FindByName("Moon");
+  moon->pos = MakeVector(0, 6e8, 0);
+  ASSERT_TRUE(display.UpdateTarget(display.targetName, false));
+  EXPECT_DOUBLE_EQ(display.targetDistance, 6e8);
+
+  host::TheWorld().Remove(moon->handle);
+  EXPECT_FALSE(display.UpdateTarget(display.targetName, true));
+  EXPECT_DOUBLE_EQ(display.targetDistance, 6e8);
+  EXPECT_STREQ(display.targetName, "Moon");
+  EXPECT_EQ(host::StaleHandleUses(), 0);
+}
+
+}  // namespace
