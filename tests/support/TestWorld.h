@@ -3,12 +3,19 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <string>
 
 #include "host/Diagnostics.h"
 #include "host/Displays.h"
 #include "host/Simulation.h"
 #include "host/World.h"
+
+namespace host {
+inline void PrintTo(const TextRun& run, std::ostream* os) {
+  *os << "{" << run.x << ", " << run.y << ", \"" << run.text << "\"}";
+}
+}  // namespace host
 
 namespace testing_world {
 
