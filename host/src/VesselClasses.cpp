@@ -23,4 +23,8 @@ void AddVesselClass(const VesselClass& vesselClass) {
   if (FindVesselClass(vesselClass.name) == nullptr) Classes().push_back(vesselClass);
 }
 
+void RemoveVesselClass(const std::string& name) {
+  std::erase_if(Classes(), [&name](const VesselClass& known) { return known.name == name; });
+}
+
 }  // namespace host
