@@ -1,0 +1,124 @@
+// The stand-in host's displays and input box, driven by a tiny display mode
+// of the test's own.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "HostServices.h"
+#include "host/InputBox.h"
+#include "support/TestWorld.h"
+
+using namespace testing_world;
+
+namespace {
+
+struct Log {
+  static inline std::vector<std::string> events;
+};
+
+class ProbeDisplay : public MFD {
+ public:
+  ProbeDisplay(std::uint32_t w, std::uint32_t h, VESSEL* v) : MFD(w, h, v) {
+    Log::events.push_back("open " + std::to_string(w) + "x" + std::to_string(h));
+  }
+  ~ProbeDisplay() override { Log::events.push_back("close"); }
+  void DrawPage(HDC hdc) override {
+    Title(hdc, "Probe");
+    TextOutA(hdc, 10, 48, "hello world", 5);
+  }
+};
+
+std::intptr_t ProbeProc(std::uint32_t msg, std::uint32_t, std::uint32_t size, std::uintptr_t v) {
+  if (msg != 1) return 0;
+  return reinterpret_cast<std::intptr_t>(
+      new ProbeDisplay(size & 0xFFFF, size >> 16, reinterpret_cast<VESSEL*>(v)));
+}
+
+bool Accepting(void*, char* text, void* data) {
+  Log::events.push_back(std::string("answer ") + text + " " + static_cast<const char*>(data));
+  return std::string(text) == "ok";
+}
+
+class CockpitTest : public HostTest {
+ protected:
+  void SetUp() override {
+    HostTest::SetUp();
+    Log::events.clear();
+    MFDMODESPEC spec{"Probe", 0x19, ProbeProc};
+    mode = oapiRegisterMFDMode(spec);
+  }
+  void TearDown() override {
+    oapiUnregisterMFDMode(mode);
+    HostTest::TearDown();
+  }
+  int mode = 0;
+};
+
+TEST_F(CockpitTest, DisplaysAreOpenedNumberedDrawnAndClosed) {
+  const int first = host::OpenDisplay("Probe", 300, 200);
+  const int second = host::OpenDisplay("Probe", 256, 256);
+  EXPECT_EQ(second, first + 1);
+  const host::Page page = host::DrawDisplay(first);
+  EXPECT_EQ(page.title, "Probe");
+  EXPECT_EQ(page.runs, (std::vector<host::TextRun>{{10, 48, "hello"}}));
+  EXPECT_TRUE(host::CloseDisplay(first));
+  EXPECT_EQ(host::OpenDisplays(), std::vector<int>{second});
+  EXPECT_EQ(Log::events, (std::vector<std::string>{"open 300x200", "open 256x256", "close"}));
+}
+
+TEST_F(CockpitTest, MisuseIsRefusedAndReported) {
+  EXPECT_FALSE(host::CloseDisplay(42));
+  EXPECT_EQ(host::OpenDisplay("Nope", 256, 256), 0);
+  EXPECT_FALSE(oapiUnregisterMFDMode(mode + 100));
+  EXPECT_EQ(TextOutA(reinterpret_cast<HDC>(&mode), 0, 0, "x", 1), FALSE);
+  EXPECT_EQ(host::Reports().size(), 4u);
+  host::ClearReports();
+}
+
+TEST_F(CockpitTest, FocusChangeReopensDisplaysUnderTheirNumbers) {
+  const ObjectHandle a = AddVessel("A", {});
+  const ObjectHandle b = AddVessel("B", {});
+  Focus(a);
+  const int number = host::OpenDisplay("Probe", 256, 256);
+  host::ChangeFocus(b);
+  EXPECT_EQ(host::OpenDisplays(), std::vector<int>{number});
+  EXPECT_EQ(host::DisplayObject(number)->Vessel(), oapiGetVesselInterface(b));
+  EXPECT_EQ(Log::events, (std::vector<std::string>{"open 256x256", "close", "open 256x256"}));
+}
+
+TEST_F(CockpitTest, UnregisteringAModeClosesItsDisplays) {
+  host::OpenDisplay("Probe", 256, 256);
+  EXPECT_TRUE(oapiUnregisterMFDMode(mode));
+  EXPECT_TRUE(host::OpenDisplays().empty());
+  MFDMODESPEC spec{"Probe", 0x19, ProbeProc};
+  mode = oapiRegisterMFDMode(spec);
+}
+
+TEST_F(CockpitTest, RejectedAnswerKeepsTheBoxOpenAndAcceptedOneClosesIt) {
+  char data[] = "d1";
+  ASSERT_TRUE(oapiOpenInputBox("Title?", Accepting, nullptr, 7, data));
+  EXPECT_EQ(host::OpenInputBox()->title, "Title?");
+  EXPECT_EQ(host::OpenInputBox()->visibleLength, 7);
+  EXPECT_EQ(host::AnswerInputBox("no"), false);
+  EXPECT_TRUE(host::OpenInputBox().has_value());
+  EXPECT_EQ(host::AnswerInputBox("ok"), true);
+  EXPECT_FALSE(host::OpenInputBox().has_value());
+  EXPECT_EQ(host::AnswerInputBox("ok"), std::nullopt);
+  EXPECT_EQ(Log::events, (std::vector<std::string>{"answer no d1", "answer ok d1"}));
+}
+
+TEST_F(CockpitTest, NewBoxReplacesTheOpenOneAndCancelCallsNothing) {
+  char first[] = "first", second[] = "second";
+  std::string title = "One";
+  oapiOpenInputBox(title.c_str(), Accepting, nullptr, 20, first);
+  title = "changed";  // the host keeps its own copy
+  EXPECT_EQ(host::OpenInputBox()->title, "One");
+  oapiOpenInputBox("Two", Accepting, nullptr, 20, second);
+  EXPECT_EQ(host::AnswerInputBox("no"), false);
+  EXPECT_TRUE(host::CancelInputBox());
+  EXPECT_FALSE(host::CancelInputBox());
+  EXPECT_EQ(Log::events, std::vector<std::string>{"answer no second"});
+}
+
+}  // namespace
