@@ -6,6 +6,7 @@
 
 #include "HostMfd.h"
 #include "host/Displays.h"
+#include "host/InputBox.h"
 #include "host/ModuleLoader.h"
 #include "support/TestWorld.h"
 
@@ -90,6 +91,46 @@ TEST_F(ModuleLoaderTest, UnloadingClosesDisplaysOfTheMode) {
   host::UnloadModule(module);
   module = nullptr;
   EXPECT_TRUE(host::OpenDisplays().empty());
+}
+
+// The pilot's whole road: target, distance, speed, question, answer, and the
+// host's time steps until the carrier lets go.
+TEST_F(ModuleLoaderTest, WholeJumpThroughKeysBoxesAndTimeSteps) {
+  testing_world::AddBody("Moon", 7.3e22, 1.7374e6, MakeVector(0, 0, 4e8), MakeVector(0, 1000, 0));
+  const ObjectHandle ship = testing_world::AddVessel("GL-01", MakeVector(0, 0, 0));
+  testing_world::Focus(ship);
+  const int number = host::OpenDisplay("Jaunt", 256, 256);
+  MFD* display = host::DisplayObject(number);
+  ASSERT_NE(display, nullptr);
+
+  const std::pair<std::uint32_t, const char*> steps[] = {
+      {0x14, "moon"}, {0x20, "%10"}, {0x2F, "1.5"}, {0x11, "y"}};
+  for (auto [key, answer] : steps) {
+    EXPECT_TRUE(display->ConsumeKeyBuffered(key));
+    ASSERT_TRUE(host::OpenInputBox().has_value()) << key;
+    EXPECT_EQ(host::AnswerInputBox(answer), true) << answer;
+  }
+  const host::Object* carrier = host::TheWorld().FindByName("jaunt_dummy");
+  ASSERT_NE(carrier, nullptr);
+  const host::Object& held = *host::TheWorld().Find(ship);
+  EXPECT_EQ(held.parent, carrier->handle);
+  EXPECT_DOUBLE_EQ(held.pos.z, 4e8 - 4e7);
+
+  host::Step(0.05);
+  host::Step(0.05);
+  EXPECT_NE(host::TheWorld().FindByName("jaunt_dummy"), nullptr);
+  host::Step(0.05);
+  EXPECT_EQ(host::TheWorld().FindByName("jaunt_dummy"), nullptr);
+  EXPECT_EQ(held.parent, nullptr);
+  EXPECT_DOUBLE_EQ(held.vel.y, 1000);  // the Moon's motion, plus 1.5 km/s ahead
+  EXPECT_DOUBLE_EQ(held.vel.z, 1500);
+  EXPECT_DOUBLE_EQ(held.pos.z, 4e8 - 4e7 + 3 * 0.05 * 1500);
+
+  const host::Page page = host::DrawDisplay(number);
+  ASSERT_EQ(page.runs.size(), 8u);  // no safety line after a jump, no warning
+  EXPECT_EQ(page.runs[0].text, "[Shift-T] Target: Moon");
+  EXPECT_EQ(page.runs[5].text, "40.00 Mm (0.000 AU)");
+  EXPECT_EQ(page.runs[7].text, "1.500 Km/s");
 }
 
 }  // namespace
