@@ -37,39 +37,35 @@ World& TheWorld() {
   return world;
 }
 
-ObjectHandle World::AddBody(const BodySpec& spec) {
+Object& World::Insert(ObjectKind kind, const std::string& name, double mass, double size,
+                      const VECTOR3& pos, const VECTOR3& vel) {
   auto object = std::make_unique<Object>();
   object->handle = NewHandle();
-  object->kind = ObjectKind::Body;
-  object->name = spec.name;
-  object->mass = spec.mass;
-  object->size = spec.radius;
-  object->pos = spec.pos;
-  object->vel = spec.vel;
-  object->ephemeris = spec.ephemeris;
-  bodies.push_back(object->handle);
+  object->kind = kind;
+  object->name = name;
+  object->mass = mass;
+  object->size = size;
+  object->pos = pos;
+  object->vel = vel;
+  (kind == ObjectKind::Body ? bodies : vessels).push_back(object->handle);
   liveIndex[SerialOf(object->handle)] = object.get();
   objects.push_back(std::move(object));
-  return bodies.back();
+  return *objects.back();
+}
+
+ObjectHandle World::AddBody(const BodySpec& spec) {
+  Object& body = Insert(ObjectKind::Body, spec.name, spec.mass, spec.radius, spec.pos, spec.vel);
+  body.ephemeris = spec.ephemeris;
+  return body.handle;
 }
 
 ObjectHandle World::AddVessel(const VesselSpec& spec) {
-  auto object = std::make_unique<Object>();
-  object->handle = NewHandle();
-  object->kind = ObjectKind::Vessel;
-  object->name = spec.name;
-  object->className = spec.className;
-  object->mass = spec.mass;
-  object->size = spec.size;
-  object->pos = spec.pos;
-  object->vel = spec.vel;
-  object->attitude = spec.attitude;
-  interfaces.push_back(std::make_unique<VESSEL>(object->handle));
-  object->iface = interfaces.back().get();
-  vessels.push_back(object->handle);
-  liveIndex[SerialOf(object->handle)] = object.get();
-  objects.push_back(std::move(object));
-  return vessels.back();
+  Object& vessel = Insert(ObjectKind::Vessel, spec.name, spec.mass, spec.size, spec.pos, spec.vel);
+  vessel.className = spec.className;
+  vessel.attitude = spec.attitude;
+  interfaces.push_back(std::make_unique<VESSEL>(vessel.handle));
+  vessel.iface = interfaces.back().get();
+  return vessel.handle;
 }
 
 bool World::Remove(ObjectHandle handle) {

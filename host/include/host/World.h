@@ -104,6 +104,8 @@ class World {
   bool gravity = false;
 
  private:
+  Object& Insert(ObjectKind kind, const std::string& name, double mass, double size,
+                 const VECTOR3& pos, const VECTOR3& vel);
   void PlaceOnParent(Object& child);
   void FollowParents();
   VECTOR3 GravityAt(const VECTOR3& pos) const;
