@@ -55,6 +55,7 @@ void Destroy(std::map<int, Display>::iterator it) {
 
 std::vector<ModeInfo> RegisteredModes() {
   std::vector<ModeInfo> list;
+  list.reserve(modes.size());
   for (const auto& [id, mode] : modes) list.push_back({id, mode.name, mode.key});
   return list;
 }
@@ -100,6 +101,7 @@ void CloseAllDisplays() {
 
 std::vector<int> OpenDisplays() {
   std::vector<int> numbers;
+  numbers.reserve(displays.size());
   for (const auto& [number, display] : displays) numbers.push_back(number);
   return numbers;
 }

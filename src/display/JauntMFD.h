@@ -15,7 +15,7 @@ class JauntMFD : public MFD {
   bool ConsumeKeyBuffered(std::uint32_t key) override;
   bool ConsumeButton(int button, int event) override;
   const char* ButtonLabel(int button) override;
-  int ButtonMenu(const MFDBUTTONMENU** menu) const override;
+  int ButtonMenu(const MFDBUTTONMENU** entries) const override;
 
   // Resolves `name` (empty: no target) and refreshes the target data; with
   // `estimate` also solves the destination and renews failureChance. False

@@ -32,6 +32,9 @@ bool Acceptable(double metres) {
 
 }  // namespace
 
+// The pilot's numbers are read as atof reads them: text after the number is
+// ignored and text without one reads as 0, which the checks below then judge.
+// NOLINTBEGIN(cert-err34-c)
 bool ParseDistance(const char* text, bool haveTarget, double targetDistance, double& metres) {
   if (text[0] == '\0') return false;
   double value;
@@ -58,3 +61,4 @@ bool ParseSpeed(const char* text, double& metresPerSecond) {
   metresPerSecond = value + 0.0;
   return true;
 }
+// NOLINTEND(cert-err34-c)

@@ -74,12 +74,12 @@ class World {
   ObjectHandle AddVessel(const VesselSpec& spec);
   // Removes a body or vessel; its handle is never valid again. A removed
   // vessel lets go of its children and of its parent.
-  bool Remove(ObjectHandle object);
+  bool Remove(ObjectHandle handle);
   void Clear();
 
-  Object* Find(ObjectHandle object);            // live objects only; null otherwise
+  Object* Find(ObjectHandle handle);            // live objects only; null otherwise
   Object* FindByName(const std::string& name);  // case-insensitive, first match
-  bool IsStale(ObjectHandle object) const;      // handed out once, removed since
+  bool IsStale(ObjectHandle handle) const;      // handed out once, removed since
 
   const std::vector<ObjectHandle>& Bodies() const { return bodies; }
   const std::vector<ObjectHandle>& Vessels() const { return vessels; }
@@ -87,7 +87,7 @@ class World {
   ObjectHandle Focus() const { return focus; }
   void SetFocus(ObjectHandle vessel) { focus = vessel; }
 
-  VESSEL* Interface(ObjectHandle vessel);
+  VESSEL* Interface(ObjectHandle handle);
 
   // Attachment points, by handle, wherever they live.
   AttachmentPoint* FindPoint(ObjectHandle owner, AttachmentHandle point);
