@@ -4,8 +4,12 @@
 #pragma once
 
 #ifdef _WIN32
+#ifndef WIN32_LEAN_AND_MEAN
 #define WIN32_LEAN_AND_MEAN
+#endif
+#ifndef NOMINMAX  // the C++ library's headers may have set it already
 #define NOMINMAX
+#endif
 #include <windows.h>
 #define JAUNT_MODULE_EXPORT __declspec(dllexport)
 #ifdef JAUNT_HOST_BUILD
