@@ -1,0 +1,54 @@
+#include "CommandLine.h"
+
+#include <CLI/CLI.hpp>
+
+#ifndef JAUNT_VERSION
+#define JAUNT_VERSION "unknown"
+#endif
+
+namespace sim {
+
+CommandLineResult ParseCommandLine(int argc, const char* const* argv, Options& options,
+                                   std::ostream& out, std::string& error) {
+  CLI::App app{
+      "jaunt-sim: the stand-in host as a program. Flies the Jaunt display in an\n"
+      "interactive cockpit, or by a script of commands without a terminal.",
+      "jaunt-sim"};
+  app.add_option("--scenario", options.scenario, "Scenario file (TOML); default: the solar system")
+      ->type_name("FILE");
+  app.add_option("--module", options.module,
+                 "The plug-in module to load; default: the one beside this program")
+      ->type_name("FILE");
+  app.add_option("--script", options.script,
+                 "Run the commands of FILE (- for standard input) instead of the cockpit")
+      ->type_name("FILE|-");
+  app.add_option("--png", options.png,
+                 "Write the display as a picture: after the script, or of the opening display")
+      ->type_name("FILE");
+  app.set_version_flag("--version", std::string("jaunt-sim ") + JAUNT_VERSION);
+  try {
+    app.parse(argc, argv);
+  } catch (const CLI::CallForHelp&) {
+    out << app.help();
+    return CommandLineResult::Done;
+  } catch (const CLI::CallForVersion& e) {
+    out << e.what() << '\n';
+    return CommandLineResult::Done;
+  } catch (const CLI::ParseError& e) {
+    error = std::string(e.what()) + " (see --help)";
+    return CommandLineResult::Error;
+  }
+  // `--script ""` would otherwise mean the cockpit, and the others their defaults.
+  for (const auto& [name, value] : {std::pair{"--scenario", &options.scenario},
+                                    {"--module", &options.module},
+                                    {"--script", &options.script},
+                                    {"--png", &options.png}}) {
+    if (value->empty() && app.count(name) > 0) {
+      error = std::string(name) + ": the file name is empty";
+      return CommandLineResult::Error;
+    }
+  }
+  return CommandLineResult::Run;
+}
+
+}  // namespace sim

@@ -1,0 +1,23 @@
+// The simulator's command line.
+#pragma once
+
+#include <ostream>
+#include <string>
+
+namespace sim {
+
+struct Options {
+  std::string scenario;  // empty: the built-in scenario
+  std::string module;    // empty: the module beside the executable
+  std::string script;    // "-": standard input; empty: the interactive cockpit
+  std::string png;       // empty: no picture
+};
+
+enum class CommandLineResult { Run, Done, Error };
+
+// Reads the arguments into `options`. Done: help or version was asked for
+// and printed on `out`; Error: `error` says what is wrong in one line.
+CommandLineResult ParseCommandLine(int argc, const char* const* argv, Options& options,
+                                   std::ostream& out, std::string& error);
+
+}  // namespace sim

@@ -1,0 +1,26 @@
+// Where things sit on a display, for every way of showing one: text cells
+// of 8 by 16 device units, and up to six buttons down each side.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "host/PageRecorder.h"
+
+namespace sim {
+
+inline constexpr int cellWidth = 8;    // device units per character
+inline constexpr int cellHeight = 16;  // device units per line
+inline constexpr int buttonsPerSide = 6;
+
+// The centre of button `button` (0-5 down the left side, 6-11 down the
+// right) in device units from the top of a display `height` units high.
+int ButtonY(int button, int height);
+
+// The page's text on a character grid: each run at column x / 8 and row
+// y / 16, later runs over earlier ones. There are `rows` rows, each as wide
+// as the widest run needs and at least `columns`; what lies outside the
+// rows or left of the grid is dropped.
+std::vector<std::string> PageGrid(const host::Page& page, int columns, int rows);
+
+}  // namespace sim

@@ -1,0 +1,115 @@
+#include "FlightPanel.h"
+
+#include <cmath>
+#include <cstdio>
+#include <limits>
+
+namespace sim {
+
+using host::operator+;
+using host::operator-;
+using host::operator*;
+
+namespace {
+
+std::string Line(const char* label, const std::string& value) {
+  char text[200];
+  std::snprintf(text, sizeof text, "%-10s %s", label, value.c_str());
+  return text;
+}
+
+std::string Format(const char* format, double value) {
+  char text[100];
+  std::snprintf(text, sizeof text, format, value);
+  return text;
+}
+
+}  // namespace
+
+std::string CalendarText(double mjd) {
+  // Whole days from the civil calendar's epoch, then the Gregorian date.
+  const double days = std::floor(mjd);
+  long long seconds = std::llround((mjd - days) * 86400.0);
+  long long z = static_cast<long long>(days) + 678881 + seconds / 86400;  // days since 0000-03-01
+  seconds %= 86400;
+  const long long era = (z >= 0 ? z : z - 146096) / 146097;
+  const long long doe = z - era * 146097;
+  const long long yoe = (doe - doe / 1460 + doe / 36524 - doe / 146096) / 365;
+  const long long doy = doe - (365 * yoe + yoe / 4 - yoe / 100);
+  const long long mp = (5 * doy + 2) / 153;
+  const long long day = doy - (153 * mp + 2) / 5 + 1;
+  const long long month = mp < 10 ? mp + 3 : mp - 9;
+  const long long year = yoe + era * 400 + (month <= 2 ? 1 : 0);
+  char text[128];
+  std::snprintf(text, sizeof text, "%04lld-%02lld-%02lld %02lld:%02lld:%02lld", year, month, day,
+                seconds / 3600, seconds / 60 % 60, seconds % 60);
+  return text;
+}
+
+const host::Object* NearestBody(const VECTOR3& pos) {
+  host::World& world = host::TheWorld();
+  const host::Object* nearest = nullptr;
+  double best = std::numeric_limits<double>::infinity();
+  for (ObjectHandle handle : world.Bodies()) {
+    const host::Object* body = world.Find(handle);
+    const double height = host::Length(pos - body->pos) - body->size;
+    if (height < best) {
+      best = height;
+      nearest = body;
+    }
+  }
+  return nearest;
+}
+
+std::vector<std::string> PanelLines(const ClockState& clock,
+                                    const std::vector<std::string>& events) {
+  std::vector<std::string> lines;
+  lines.push_back(Line("Date", CalendarText(clock.mjd) + Format("  (MJD %.5f)", clock.mjd)));
+  lines.push_back(Line("Sim time", Format("%.2f s", clock.simTime)));
+  lines.push_back(Line("Time acc", Format("%gx", clock.timeAcceleration) +
+                                       (clock.paused ? "  PAUSED" : "  running")));
+  host::World& world = host::TheWorld();
+  const host::Object* focus = world.Find(world.Focus());
+  lines.push_back(Line("Focus", focus != nullptr ? focus->name : "none"));
+  const host::Object* body = focus != nullptr ? NearestBody(focus->pos) : nullptr;
+  if (body != nullptr) {
+    lines.push_back(Line("Nearest", body->name));
+    const double altitude = host::Length(focus->pos - body->pos) - body->size;
+    lines.push_back(Line("Altitude", Format("%.1f km", altitude / 1000)));
+    lines.push_back(
+        Line("Speed", Format("%.3f km/s", host::Length(focus->vel - body->vel) / 1000)));
+  } else {
+    lines.push_back(Line("Nearest", "none"));
+    lines.push_back(Line("Altitude", "-"));
+    lines.push_back(Line("Speed", "-"));
+  }
+  if (focus != nullptr) {
+    const host::Object* parent = world.Find(focus->parent);
+    lines.push_back(Line("Held by", parent != nullptr ? parent->name : "-"));
+  }
+  if (events.empty()) lines.push_back(Line("Events", "-"));
+  for (auto event = events.rbegin(); event != events.rend(); ++event)
+    lines.push_back(Line(event == events.rbegin() ? "Events" : "", *event));
+  return lines;
+}
+
+std::optional<std::string> HoldWatch::Check() {
+  host::World& world = host::TheWorld();
+  const host::Object* focus = world.Find(world.Focus());
+  std::optional<std::string> event;
+  if (focus != nullptr && focus->handle == vessel) {
+    const host::Object* holder = world.Find(focus->parent);
+    if (focus->parent != parent && holder != nullptr)
+      event = "jump made: " + focus->name +
+              Format(" moved %.1f km", host::Length(focus->pos - lastPos) / 1000) + ", held by " +
+              holder->name;
+    else if (parent != nullptr && focus->parent == nullptr)
+      event = "carrier released " + focus->name;
+  }
+  vessel = focus != nullptr ? focus->handle : nullptr;
+  parent = focus != nullptr ? focus->parent : nullptr;
+  if (focus != nullptr) lastPos = focus->pos;
+  return event;
+}
+
+}  // namespace sim

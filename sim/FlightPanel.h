@@ -1,0 +1,45 @@
+// The live panel beside the cockpit's display: the date and time, the time
+// acceleration, the focus vessel with its nearest body, its height over that
+// body and its speed against it, and the last things that happened.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "host/World.h"
+
+namespace sim {
+
+// A date (MJD) as "YYYY-MM-DD hh:mm:ss".
+std::string CalendarText(double mjd);
+
+// The body whose surface is nearest to `pos`; null without bodies.
+const host::Object* NearestBody(const VECTOR3& pos);
+
+struct ClockState {
+  double mjd;
+  double simTime;  // s since the start
+  double timeAcceleration;
+  bool paused;
+};
+
+// The panel's lines, for the host's world and clock and the latest events
+// (the last one newest), which are listed newest first.
+std::vector<std::string> PanelLines(const ClockState& clock,
+                                    const std::vector<std::string>& events);
+
+// Notices the jump and the release by the focus vessel's hold: a jump when a
+// carrier takes it, a release when it is let go.
+class HoldWatch {
+ public:
+  // The event since the last call, if any.
+  std::optional<std::string> Check();
+
+ private:
+  ObjectHandle vessel = nullptr;
+  ObjectHandle parent = nullptr;
+  VECTOR3 lastPos{};
+};
+
+}  // namespace sim

@@ -1,0 +1,33 @@
+// A build without the terminal cockpit, the pictures and the ephemeris
+// library, for systems that lack them: scripts and scenario files with
+// bodies of their own still work, the rest says it is not there.
+#include "Cockpit.h"
+#include "Ephemeris.h"
+#include "Picture.h"
+
+namespace sim {
+
+const std::vector<std::string>& EphemerisNames() {
+  static const std::vector<std::string> none;
+  return none;
+}
+
+std::optional<host::Ephemeris> FindEphemeris(const std::string& /*name*/) {
+  return std::nullopt;
+}
+
+bool CockpitCanStart(std::string& error) {
+  error = "this build has no interactive cockpit; give --script FILE";
+  return false;
+}
+
+bool RunCockpit(int /*number*/, std::string& error) {
+  return CockpitCanStart(error);
+}
+
+bool WriteDisplayPicture(int /*number*/, const std::string& /*path*/, std::string& error) {
+  error = "this build draws no pictures";
+  return false;
+}
+
+}  // namespace sim

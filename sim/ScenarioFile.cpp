@@ -1,0 +1,290 @@
+#include "ScenarioFile.h"
+
+#include <toml++/toml.h>
+
+#include <algorithm>
+#include <cctype>
+#include <cerrno>
+#include <cmath>
+#include <cstdio>
+#include <cstring>
+#include <map>
+#include <set>
+
+#include "Ephemeris.h"
+#include "TextFile.h"
+#include "host/Vector.h"
+
+namespace sim {
+
+using host::operator+;
+using host::operator-;
+using host::operator*;
+
+namespace {
+
+// A problem with the file; caught at the top and turned into one line.
+struct Rejection {
+  int line;
+  std::string reason;
+};
+
+int LineOf(const toml::source_region& source) {
+  return static_cast<int>(source.begin.line);
+}
+
+std::string Lower(std::string text) {
+  for (char& c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  return text;
+}
+
+std::string Quoted(std::string_view text) {
+  return "\"" + std::string(text) + "\"";
+}
+
+// Reads one table's keys, remembering which were read, so that whatever is
+// left over can be rejected as unknown.
+class TableReader {
+ public:
+  TableReader(const toml::table& table, std::string what) : table(table), what(std::move(what)) {}
+
+  int Line() const { return LineOf(table.source()); }
+  bool Has(std::string_view key) const { return table.contains(key); }
+
+  std::string String(std::string_view key, bool required, std::string fallback = {}) {
+    const toml::node* node = Take(key, required);
+    if (node == nullptr) return fallback;
+    if (!node->is_string()) Reject(*node, Quoted(key) + " must be a string");
+    return node->as_string()->get();
+  }
+
+  bool Bool(std::string_view key, bool fallback) {
+    const toml::node* node = Take(key, false);
+    if (node == nullptr) return fallback;
+    if (!node->is_boolean()) Reject(*node, Quoted(key) + " must be true or false");
+    return node->as_boolean()->get();
+  }
+
+  double Number(std::string_view key, bool required, double fallback = 0) {
+    const toml::node* node = Take(key, required);
+    return node == nullptr ? fallback : NumberOf(*node, key, Quoted(key) + " must be a number");
+  }
+
+  VECTOR3 Vector(std::string_view key, bool required, VECTOR3 fallback = {}) {
+    const toml::node* node = Take(key, required);
+    if (node == nullptr) return fallback;
+    const std::string shape = Quoted(key) + " must be an array of three numbers";
+    const toml::array* array = node->as_array();
+    if (array == nullptr || array->size() != 3) Reject(*node, shape);
+    VECTOR3 v;
+    for (std::size_t i = 0; i < 3; ++i) v.data[i] = NumberOf(*array->get(i), key, shape);
+    return v;
+  }
+
+  // Line of a key's value, or of the table when the key is absent.
+  int LineOfKey(std::string_view key) const {
+    const toml::node* node = table.get(key);
+    return node != nullptr ? LineOf(node->source()) : Line();
+  }
+
+  void RejectUnknownKeys() const {
+    for (const auto& [key, node] : table) {
+      if (!taken.contains(std::string(key.str())))
+        throw Rejection{LineOf(key.source()), "unknown key " + Quoted(key.str()) + " in " + what};
+    }
+  }
+
+ private:
+  const toml::node* Take(std::string_view key, bool required) {
+    taken.insert(std::string(key));
+    const toml::node* node = table.get(key);
+    if (node == nullptr && required)
+      throw Rejection{Line(), "missing key " + Quoted(key) + " in " + what};
+    return node;
+  }
+
+  [[noreturn]] static void Reject(const toml::node& node, std::string reason) {
+    throw Rejection{LineOf(node.source()), std::move(reason)};
+  }
+
+  // TOML's integers count as numbers too; its inf and nan do not.
+  double NumberOf(const toml::node& node, std::string_view key,
+                  const std::string& complaint) const {
+    double value;
+    if (const auto* integer = node.as_integer())
+      value = static_cast<double>(integer->get());
+    else if (const auto* floating = node.as_floating_point())
+      value = floating->get();
+    else
+      Reject(node, complaint);
+    if (!std::isfinite(value)) Reject(node, Quoted(key) + " must be finite");
+    return value;
+  }
+
+  const toml::table& table;
+  std::string what;
+  std::set<std::string> taken;
+};
+
+void Require(bool condition, int line, const std::string& reason) {
+  if (!condition) throw Rejection{line, reason};
+}
+
+// Names must tell objects apart, as the host finds them by name regardless
+// of case.
+class NameRegister {
+ public:
+  void Add(const std::string& name, int line) {
+    Require(!name.empty(), line, "\"name\" must not be empty");
+    const auto [it, added] = lines.emplace(Lower(name), line);
+    Require(added, line,
+            "name " + Quoted(name) + " is already used on line " + std::to_string(it->second));
+  }
+  bool Known(const std::string& name) const { return lines.contains(Lower(name)); }
+
+ private:
+  std::map<std::string, int> lines;
+};
+
+void ReadScenarioTable(const toml::table& root, Scenario& scenario) {
+  const toml::node* node = root.get("scenario");
+  if (node == nullptr) return;
+  const toml::table* table = node->as_table();
+  Require(table != nullptr, LineOf(node->source()), "\"scenario\" must be a table");
+  TableReader reader(*table, "[scenario]");
+  scenario.name = reader.String("name", false);
+  scenario.mjd = reader.Number("mjd", false, scenario.mjd);
+  reader.RejectUnknownKeys();
+}
+
+// The tables of an array of tables, such as every [[body]].
+std::vector<const toml::table*> TablesOf(const toml::table& root, std::string_view key) {
+  std::vector<const toml::table*> tables;
+  const toml::node* node = root.get(key);
+  if (node == nullptr) return tables;
+  const toml::array* array = node->as_array();
+  const std::string shape =
+      Quoted(key) + " must be an array of tables, written [[" + std::string(key) + "]]";
+  Require(array != nullptr, LineOf(node->source()), shape);
+  for (const toml::node& element : *array) {
+    Require(element.is_table(), LineOf(element.source()), shape);
+    tables.push_back(element.as_table());
+  }
+  return tables;
+}
+
+std::string KnownEphemerides() {
+  const auto& names = EphemerisNames();
+  if (names.empty()) return "this build has no solar-system ephemeris";
+  std::string list;
+  for (const std::string& name : names) list += (list.empty() ? "" : ", ") + name;
+  return "known: " + list;
+}
+
+BodyEntry ReadBody(const toml::table& table, NameRegister& names) {
+  TableReader reader(table, "[[body]]");
+  BodyEntry body;
+  body.line = reader.Line();
+  body.name = reader.String("name", true);
+  names.Add(body.name, reader.LineOfKey("name"));
+  body.mass = reader.Number("mass", true);
+  Require(body.mass >= 0, reader.LineOfKey("mass"), "\"mass\" must not be negative");
+  body.radius = reader.Number("radius", true);
+  Require(body.radius > 0, reader.LineOfKey("radius"), "\"radius\" must be positive");
+  if (reader.Has("ephemeris")) {
+    body.ephemeris = reader.String("ephemeris", true);
+    const int line = reader.LineOfKey("ephemeris");
+    const auto& known = EphemerisNames();
+    Require(std::find(known.begin(), known.end(), body.ephemeris) != known.end(), line,
+            "\"ephemeris\": no body " + Quoted(body.ephemeris) + " (" + KnownEphemerides() + ")");
+    for (const char* key : {"position", "velocity"})
+      Require(!reader.Has(key), reader.LineOfKey(key),
+              Quoted(key) + " cannot be given with \"ephemeris\"");
+  } else {
+    body.pos = reader.Vector("position", true);
+    body.vel = reader.Vector("velocity", false);
+  }
+  reader.RejectUnknownKeys();
+  return body;
+}
+
+// A unit vector along `v`, which must not be zero.
+VECTOR3 Direction(const VECTOR3& v, int line, std::string_view key) {
+  const double length = host::Length(v);
+  Require(length > 0 && std::isfinite(length), line, Quoted(key) + " must not be zero");
+  return (1 / length) * v;
+}
+
+VesselEntry ReadVessel(const toml::table& table, NameRegister& names, const std::string& focus) {
+  TableReader reader(table, "[[vessel]]");
+  VesselEntry vessel;
+  vessel.line = reader.Line();
+  vessel.name = reader.String("name", true);
+  names.Add(vessel.name, reader.LineOfKey("name"));
+  vessel.className = reader.String("class", false, vessel.className);
+  vessel.size = reader.Number("size", false, vessel.size);
+  Require(vessel.size > 0, reader.LineOfKey("size"), "\"size\" must be positive");
+  vessel.mass = reader.Number("mass", false, vessel.mass);
+  Require(vessel.mass >= 0, reader.LineOfKey("mass"), "\"mass\" must not be negative");
+  vessel.pos = reader.Vector("position", true);
+  vessel.vel = reader.Vector("velocity", false);
+  vessel.relativeTo = reader.String("relative_to", false);
+  Require(vessel.relativeTo.empty() || names.Known(vessel.relativeTo),
+          reader.LineOfKey("relative_to"),
+          "\"relative_to\": no body or earlier vessel " + Quoted(vessel.relativeTo));
+  vessel.forward = Direction(reader.Vector("forward", false, vessel.forward),
+                             reader.LineOfKey("forward"), "forward");
+  vessel.up = Direction(reader.Vector("up", false, vessel.up), reader.LineOfKey("up"), "up");
+  Require(std::abs(host::Dot(vessel.forward, vessel.up)) <= 1e-9, reader.LineOfKey("up"),
+          "\"up\" must be perpendicular to \"forward\"");
+  vessel.focus = reader.Bool("focus", false);
+  Require(!vessel.focus || focus.empty(), reader.LineOfKey("focus"),
+          "a second focus vessel; " + Quoted(focus) + " has the focus already");
+  reader.RejectUnknownKeys();
+  return vessel;
+}
+
+void ReadRoot(const toml::table& root, Scenario& scenario) {
+  for (const auto& [key, node] : root) {
+    Require(key == "scenario" || key == "body" || key == "vessel", LineOf(key.source()),
+            "unknown key " + Quoted(key.str()) + " (expected [scenario], [[body]], [[vessel]])");
+  }
+  ReadScenarioTable(root, scenario);
+  NameRegister names;
+  for (const toml::table* table : TablesOf(root, "body"))
+    scenario.bodies.push_back(ReadBody(*table, names));
+  std::string focus;
+  for (const toml::table* table : TablesOf(root, "vessel")) {
+    scenario.vessels.push_back(ReadVessel(*table, names, focus));
+    if (scenario.vessels.back().focus) focus = scenario.vessels.back().name;
+  }
+}
+
+}  // namespace
+
+bool ParseScenario(std::string_view text, const std::string& path, Scenario& scenario,
+                   std::string& error) {
+  scenario = Scenario{};
+  try {
+    const toml::table root = toml::parse(text, path);
+    ReadRoot(root, scenario);
+    return true;
+  } catch (const toml::parse_error& e) {
+    error = path + ":" + std::to_string(LineOf(e.source())) + ": " + std::string(e.description());
+  } catch (const Rejection& r) {
+    error = path + ":" + std::to_string(r.line) + ": " + r.reason;
+  }
+  scenario = Scenario{};
+  return false;
+}
+
+bool ReadScenarioFile(const std::string& path, Scenario& scenario, std::string& error) {
+  std::string text;
+  if (!ReadTextFile(path, text, error)) {
+    error = path + ": " + error;
+    return false;
+  }
+  return ParseScenario(text, path, scenario, error);
+}
+
+}  // namespace sim

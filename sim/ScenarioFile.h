@@ -1,0 +1,20 @@
+// Scenario files in TOML: [scenario] with its name and start date, then
+// [[body]] and [[vessel]] tables in order.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "Scenario.h"
+
+namespace sim {
+
+// Reads and checks a scenario file. On failure `error` names the file, the
+// line when there is one, and the reason: "FILE:LINE: reason".
+bool ReadScenarioFile(const std::string& path, Scenario& scenario, std::string& error);
+
+// The same for text already read; `path` only names it in errors.
+bool ParseScenario(std::string_view text, const std::string& path, Scenario& scenario,
+                   std::string& error);
+
+}  // namespace sim

@@ -1,0 +1,20 @@
+// Scripted flying: commands one a line, each printing exactly its answer.
+#pragma once
+
+#include <istream>
+#include <ostream>
+
+namespace sim {
+
+// The display mode the simulator opens; the module must register it.
+inline constexpr char displayMode[] = "Jaunt";
+
+// Runs the commands read from `in` on the host's world, which must hold its
+// scenario, with one display already open as number 1. Answers go to `out`;
+// the first bad command stops the script with "error: line N: REASON" on
+// `err`. What the host noticed the module doing wrong goes to `err` as
+// "host: TEXT". Returns the exit status: 0, or 2 after an error. On return,
+// `selected` is the display the script had selected (0 for none).
+int RunScript(std::istream& in, std::ostream& out, std::ostream& err, int& selected);
+
+}  // namespace sim

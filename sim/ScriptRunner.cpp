@@ -1,0 +1,138 @@
+#include <algorithm>
+#include <cerrno>
+#include <cmath>
+#include <cstdlib>
+#include <string>
+
+#include "Script.h"
+#include "ScriptCommands.h"
+#include "host/Diagnostics.h"
+#include "host/Displays.h"
+
+namespace sim {
+
+namespace {
+
+bool IsBlank(char c) {
+  return c == ' ' || c == '\t';
+}
+
+std::vector<std::string> SplitAtBlanks(const std::string& text) {
+  std::vector<std::string> words;
+  std::size_t i = 0;
+  while (i < text.size()) {
+    while (i < text.size() && IsBlank(text[i])) ++i;
+    const std::size_t start = i;
+    while (i < text.size() && !IsBlank(text[i])) ++i;
+    if (i > start) words.push_back(text.substr(start, i - start));
+  }
+  return words;
+}
+
+// False for blank lines and comments.
+bool ParseLine(std::string text, ScriptLine& line) {
+  if (!text.empty() && text.back() == '\r') text.pop_back();  // written on Windows
+  const std::size_t start = text.find_first_not_of(" \t");
+  if (start == std::string::npos || text[start] == '#') return false;
+  const std::size_t end = std::min(text.find_first_of(" \t", start), text.size());
+  line.command = text.substr(start, end - start);
+  line.rest = end < text.size() ? text.substr(end + 1) : std::string();
+  line.args = SplitAtBlanks(line.rest);
+  return true;
+}
+
+const Command* FindCommand(const std::string& name) {
+  for (auto commands : {DisplayCommands(), WorldCommands()}) {
+    for (const Command& command : commands) {
+      if (name == command.name) return &command;
+    }
+  }
+  return nullptr;
+}
+
+// Passes on what the host noticed since the last call.
+void ForwardReports(std::ostream& err, std::size_t& seen) {
+  const auto& reports = host::Reports();
+  if (seen > reports.size()) seen = 0;
+  for (; seen < reports.size(); ++seen) err << "host: " << reports[seen] << '\n';
+}
+
+// A display may close under the script (by `close`, or when the host cannot
+// reopen it on a new focus vessel): the lowest one still open takes over.
+void KeepSelectionOpen(ScriptContext& context) {
+  const std::vector<int> open = host::OpenDisplays();
+  if (std::find(open.begin(), open.end(), context.selected) == open.end())
+    context.selected = open.empty() ? 0 : open.front();
+}
+
+}  // namespace
+
+int SelectedDisplay(const ScriptContext& context) {
+  if (context.selected == 0) throw ScriptError{"no display is open"};
+  return context.selected;
+}
+
+void ExpectArgCount(const ScriptLine& line, std::size_t least, std::size_t most) {
+  if (line.args.size() < least) throw ScriptError{"missing argument", true};
+  if (line.args.size() > most) throw ScriptError{"too many arguments", true};
+}
+
+long long IntegerArg(const std::string& text, const char* what, long long least, long long most) {
+  errno = 0;
+  char* end = nullptr;
+  const long long value = std::strtoll(text.c_str(), &end, 10);
+  if (text.empty() || *end != '\0' || errno != 0 || value < least || value > most)
+    throw ScriptError{std::string(what) + " must be a whole number from " + std::to_string(least) +
+                          " to " + std::to_string(most) + ", not \"" + text + "\"",
+                      true};
+  return value;
+}
+
+double PositiveArg(const std::string& text, const char* what) {
+  char* end = nullptr;
+  const double value = std::strtod(text.c_str(), &end);
+  if (text.empty() || *end != '\0' || !std::isfinite(value) || value <= 0)
+    throw ScriptError{std::string(what) + " must be a positive number, not \"" + text + "\"", true};
+  return value;
+}
+
+std::string NameArg(const ScriptLine& line) {
+  const std::size_t first = line.rest.find_first_not_of(" \t");
+  if (first == std::string::npos) throw ScriptError{"missing argument", true};
+  const std::size_t last = line.rest.find_last_not_of(" \t");
+  return line.rest.substr(first, last - first + 1);
+}
+
+int RunScript(std::istream& in, std::ostream& out, std::ostream& err, int& selected) {
+  ScriptContext context{out, selected};
+  std::size_t seenReports = host::Reports().size();
+  std::string text;
+  int status = 0;
+  for (int number = 1; std::getline(in, text); ++number) {
+    ScriptLine line;
+    if (!ParseLine(text, line)) continue;
+    const Command* command = FindCommand(line.command);
+    try {
+      if (command == nullptr) throw ScriptError{"unknown command \"" + line.command + "\""};
+      try {
+        command->run(context, line);
+      } catch (const ScriptError& e) {
+        if (!e.showUsage) throw;
+        throw ScriptError{e.reason + " (usage: " + command->usage + ")"};
+      }
+    } catch (const ScriptError& e) {
+      out.flush();
+      ForwardReports(err, seenReports);
+      err << "error: line " << number << ": " << e.reason << '\n';
+      status = 2;
+      break;
+    }
+    KeepSelectionOpen(context);
+    out.flush();
+    ForwardReports(err, seenReports);
+  }
+  selected = context.selected;
+  return status;
+}
+
+}  // namespace sim

@@ -1,0 +1,79 @@
+// Script commands that work the world: time steps, object states, the list
+// of vessels, the focus vessel and removing objects.
+#include <string>
+
+#include "ScriptCommands.h"
+#include "StateText.h"
+#include "host/Displays.h"
+#include "host/Simulation.h"
+#include "host/World.h"
+
+namespace sim {
+
+namespace {
+
+constexpr double defaultStep = 0.05;  // s, the host's time step
+
+host::Object& ObjectNamed(const std::string& name) {
+  host::Object* object = host::TheWorld().FindByName(name);
+  if (object == nullptr) throw ScriptError{"no object named \"" + name + "\""};
+  return *object;
+}
+
+void Step(ScriptContext& /*context*/, const ScriptLine& line) {
+  ExpectArgCount(line, 0, 2);
+  const long long count = line.args.empty() ? 1 : IntegerArg(line.args[0], "N", 0, 1000000000);
+  const double dt = line.args.size() > 1 ? PositiveArg(line.args[1], "DT") : defaultStep;
+  for (long long i = 0; i < count; ++i) host::Step(dt);
+}
+
+void State(ScriptContext& context, const ScriptLine& line) {
+  context.out << StateText(ObjectNamed(NameArg(line))) << '\n';
+}
+
+void Vessels(ScriptContext& context, const ScriptLine& line) {
+  ExpectArgCount(line, 0, 0);
+  host::World& world = host::TheWorld();
+  context.out << "vessels ->";
+  const char* separator = " ";
+  for (ObjectHandle vessel : world.Vessels()) {
+    context.out << separator << world.Find(vessel)->name;
+    separator = ", ";
+  }
+  context.out << '\n';
+}
+
+void Focus(ScriptContext& context, const ScriptLine& line) {
+  const std::string name = NameArg(line);
+  if (name == "none") {
+    host::ChangeFocus(nullptr);
+    context.out << "focus -> none\n";
+    return;
+  }
+  host::Object& object = ObjectNamed(name);
+  if (object.kind != host::ObjectKind::Vessel)
+    throw ScriptError{"\"" + object.name + "\" is not a vessel"};
+  host::ChangeFocus(object.handle);
+  context.out << "focus -> " << object.name << '\n';
+}
+
+void Delete(ScriptContext& context, const ScriptLine& line) {
+  host::Object& object = ObjectNamed(NameArg(line));
+  const std::string name = object.name;
+  host::TheWorld().Remove(object.handle);
+  context.out << "deleted " << name << '\n';
+}
+
+constexpr Command commands[] = {
+    {"step", "step [N] [DT]", Step},   {"state", "state NAME", State},
+    {"vessels", "vessels", Vessels},   {"focus", "focus NAME|none", Focus},
+    {"delete", "delete NAME", Delete},
+};
+
+}  // namespace
+
+std::span<const Command> WorldCommands() {
+  return commands;
+}
+
+}  // namespace sim

@@ -1,0 +1,58 @@
+# The display as a picture: `png FILE` in a script and --png after it write
+# PNG files whose size follows the display's: twice its width plus the
+# bezels (48 units a side), twice its height plus 16 units above and below.
+function(png_size file var)
+  file(READ "${file}" header LIMIT 24 HEX)
+  string(SUBSTRING "${header}" 0 16 signature)
+  if(NOT signature STREQUAL "89504e470d0a1a0a")
+    message(FATAL_ERROR "${file} is not a PNG file: ${header}")
+  endif()
+  string(SUBSTRING "${header}" 32 8 width)
+  string(SUBSTRING "${header}" 40 8 height)
+  math(EXPR width "0x${width}")
+  math(EXPR height "0x${height}")
+  set(${var} "${width}x${height}" PARENT_SCOPE)
+endfunction()
+
+function(expect_size file want)
+  png_size("${file}" got)
+  if(NOT got STREQUAL want)
+    message(FATAL_ERROR "${file}: expected ${want}, got ${got}")
+  endif()
+endfunction()
+
+file(REMOVE "${OUT}/square.png" "${OUT}/wide.png" "${OUT}/after.png" "${OUT}/opening.png")
+file(WRITE "${OUT}/png.script" "png ${OUT}/square.png\nopen 400 200\npng ${OUT}/wide.png\n")
+execute_process(
+  COMMAND "${EXE}" --scenario scenarios/earth_moon.toml --script "${OUT}/png.script"
+          --png "${OUT}/after.png"
+  WORKING_DIRECTORY "${WORKDIR}"
+  OUTPUT_VARIABLE out ERROR_VARIABLE err RESULT_VARIABLE status TIMEOUT 60)
+set(want "png ${OUT}/square.png\ndisplay 2 open 400x200\npng ${OUT}/wide.png\n")
+if(NOT status EQUAL 0 OR NOT out STREQUAL want OR NOT err STREQUAL "")
+  message(FATAL_ERROR "status ${status}\nstdout:\n${out}\nstderr:\n${err}")
+endif()
+expect_size("${OUT}/square.png" 704x576)
+expect_size("${OUT}/wide.png" 992x464)
+expect_size("${OUT}/after.png" 992x464)  # the display the script left selected
+
+# Without a script: the opening display, and no cockpit.
+execute_process(
+  COMMAND "${EXE}" --scenario scenarios/earth_moon.toml --png "${OUT}/opening.png"
+  WORKING_DIRECTORY "${WORKDIR}"
+  OUTPUT_VARIABLE out ERROR_VARIABLE err RESULT_VARIABLE status TIMEOUT 60)
+if(NOT status EQUAL 0 OR NOT out STREQUAL "" OR NOT err STREQUAL "")
+  message(FATAL_ERROR "status ${status}\nstdout:\n${out}\nstderr:\n${err}")
+endif()
+expect_size("${OUT}/opening.png" 704x576)
+
+# A file that cannot be written is an error of its line.
+file(WRITE "${OUT}/png_bad.script" "png ${OUT}/no/such/folder/x.png\n")
+execute_process(
+  COMMAND "${EXE}" --scenario scenarios/earth_moon.toml --script "${OUT}/png_bad.script"
+  WORKING_DIRECTORY "${WORKDIR}"
+  OUTPUT_VARIABLE out ERROR_VARIABLE err RESULT_VARIABLE status TIMEOUT 60)
+set(want "error: line 1: cannot write ${OUT}/no/such/folder/x.png: No such file or directory\n")
+if(NOT status EQUAL 2 OR NOT out STREQUAL "" OR NOT err STREQUAL want)
+  message(FATAL_ERROR "status ${status}\nstdout:\n${out}\nstderr:\n${err}")
+endif()

@@ -1,0 +1,89 @@
+#!/bin/sh
+# The interactive cockpit in a real terminal (tmux): it shows the page, the
+# buttons and the panel, takes keys and prompts, makes the jump, and quits
+# cleanly on q and on Ctrl-C, leaving the terminal as it found it.
+#   cockpit_test.sh JAUNT_SIM E2E_DIR OUT_DIR
+set -u
+sim=$1 dir=$2 out=$3
+socket="jaunt-cockpit-$$"
+tmux() { command tmux -L "$socket" -f /dev/null "$@"; }
+trap 'tmux kill-server 2>/dev/null' EXIT
+
+fail() {
+  echo "FAIL: $1"
+  echo "--- screen:"
+  tmux capture-pane -p -t cockpit 2>/dev/null || cat "$out/cockpit.screen" 2>/dev/null
+  exit 1
+}
+
+screen() { tmux capture-pane -p -t cockpit > "$out/cockpit.screen" 2>/dev/null; cat "$out/cockpit.screen"; }
+
+# Waits up to ten seconds for TEXT on the screen.
+expect() {
+  i=0
+  while [ $i -lt 100 ]; do
+    screen | grep -qF -- "$1" && return 0
+    sleep 0.1
+    i=$((i + 1))
+  done
+  fail "no \"$1\" on the screen"
+}
+
+# Starts the cockpit; when it ends the shell records its exit status and the
+# terminal's settings.
+start() {
+  rm -f "$out/cockpit.status" "$out/cockpit.stty"
+  tmux new-session -d -s cockpit -x 132 -y 36 -c "$dir" \
+    "'$sim' --scenario scenarios/earth_moon.toml; echo \$? > '$out/cockpit.status'; \
+     stty -a > '$out/cockpit.stty'; sleep 5" || fail "tmux did not start"
+}
+
+# Waits for the cockpit to end and checks that it ended well.
+ended() {
+  i=0
+  while [ ! -s "$out/cockpit.stty" ] && [ $i -lt 100 ]; do sleep 0.1; i=$((i + 1)); done
+  [ -s "$out/cockpit.stty" ] || fail "the cockpit did not end ($1)"
+  [ "$(cat "$out/cockpit.status")" = 0 ] || fail "exit status $(cat "$out/cockpit.status") ($1)"
+  grep -qE '(^| )-(icanon|echo)( |$)' "$out/cockpit.stty" && fail "terminal left raw ($1)"
+  tmux kill-session -t cockpit
+}
+
+start
+expect "Jaunt MFD"
+expect "[Shift-T] Target: None"
+expect "1 TGT"
+expect "5 JNT"
+expect "Focus      GL-01"
+expect "Nearest    Earth"
+
+tmux send-keys -t cockpit t
+expect "(Jaunt): Select Target (leave blank for none)"
+tmux send-keys -t cockpit Moon Enter
+expect "[Shift-T] Target: Moon"
+expect "answered \"Moon\""
+
+tmux send-keys -t cockpit 3
+expect "Select final distance from target"
+tmux send-keys -t cockpit %10 Enter
+expect "Probability of safe jaunt: 88"
+
+tmux send-keys -t cockpit W
+expect "Proceed? (y/n)"
+tmux send-keys -t cockpit y Enter
+expect "carrier released GL-01"
+expect "jump made: GL-01 moved"
+expect "Nearest    Moon"
+
+tmux send-keys -t cockpit Space +
+expect "10x  PAUSED"
+tmux send-keys -t cockpit '?'
+expect "press buttons 1 to 5"
+
+tmux send-keys -t cockpit q
+ended "q"
+
+start
+expect "Jaunt MFD"
+tmux send-keys -t cockpit C-c
+ended "Ctrl-C"
+echo "cockpit: page, prompts, jump, pause, help, q and Ctrl-C all fine"
