@@ -220,6 +220,11 @@ VesselEntry ReadVessel(const toml::table& table, NameRegister& names, const std:
   VesselEntry vessel;
   vessel.line = reader.Line();
   vessel.name = reader.String("name", true);
+  vessel.relativeTo = reader.String("relative_to", false);
+  // Before the vessel's own name is known: it cannot be its own reference.
+  Require(vessel.relativeTo.empty() || names.Known(vessel.relativeTo),
+          reader.LineOfKey("relative_to"),
+          "\"relative_to\": no body or earlier vessel " + Quoted(vessel.relativeTo));
   names.Add(vessel.name, reader.LineOfKey("name"));
   vessel.className = reader.String("class", false, vessel.className);
   vessel.size = reader.Number("size", false, vessel.size);
@@ -228,15 +233,14 @@ VesselEntry ReadVessel(const toml::table& table, NameRegister& names, const std:
   Require(vessel.mass >= 0, reader.LineOfKey("mass"), "\"mass\" must not be negative");
   vessel.pos = reader.Vector("position", true);
   vessel.vel = reader.Vector("velocity", false);
-  vessel.relativeTo = reader.String("relative_to", false);
-  Require(vessel.relativeTo.empty() || names.Known(vessel.relativeTo),
-          reader.LineOfKey("relative_to"),
-          "\"relative_to\": no body or earlier vessel " + Quoted(vessel.relativeTo));
   vessel.forward = Direction(reader.Vector("forward", false, vessel.forward),
                              reader.LineOfKey("forward"), "forward");
   vessel.up = Direction(reader.Vector("up", false, vessel.up), reader.LineOfKey("up"), "up");
-  Require(std::abs(host::Dot(vessel.forward, vessel.up)) <= 1e-9, reader.LineOfKey("up"),
-          "\"up\" must be perpendicular to \"forward\"");
+  Require(std::abs(host::Dot(vessel.forward, vessel.up)) <= 1e-9,
+          reader.Has("up") ? reader.LineOfKey("up") : reader.LineOfKey("forward"),
+          reader.Has("up") ? "\"up\" must be perpendicular to \"forward\""
+                           : "\"forward\" needs an \"up\" perpendicular to it; the default "
+                             "[0, 1, 0] is not");
   vessel.focus = reader.Bool("focus", false);
   Require(!vessel.focus || focus.empty(), reader.LineOfKey("focus"),
           "a second focus vessel; " + Quoted(focus) + " has the focus already");

@@ -1,0 +1,70 @@
+// The built-in scenario as the pilot meets it: the solar system on rails, the
+// glider at geostationary distance where a jump is worth trying, the ISS low
+// above the Earth.
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "BuiltInScenario.h"
+#include "host/Simulation.h"
+#include "support/TestWorld.h"
+
+namespace {
+
+using host::operator-;
+
+constexpr double earthGm = 6.67430e-11 * 5.9722e24;
+
+class BuiltInScenarioTest : public HostTest {
+ protected:
+  void SetUp() override {
+    HostTest::SetUp();
+    std::string error;
+    ASSERT_TRUE(sim::ApplyScenario(sim::BuiltInScenario(), error)) << error;
+  }
+  host::Object& Named(const char* name) { return *host::TheWorld().FindByName(name); }
+};
+
+TEST_F(BuiltInScenarioTest, SunFirstThenThePlanetsAndTheMoon) {
+  host::World& world = host::TheWorld();
+  std::vector<std::string> names;
+  for (ObjectHandle body : world.Bodies()) names.push_back(world.Find(body)->name);
+  const std::vector<std::string> expected{"Sun",  "Mercury", "Venus",  "Earth",  "Moon",
+                                          "Mars", "Jupiter", "Saturn", "Uranus", "Neptune"};
+  EXPECT_EQ(names, expected);
+  EXPECT_EQ(host::Length(Named("Sun").pos), 0);
+  EXPECT_TRUE(world.gravity);
+  EXPECT_EQ(host::SimDate(), 51544.5);
+}
+
+TEST_F(BuiltInScenarioTest, GliderCirclesAtGeostationaryDistanceFacingAlong) {
+  const host::Object& glider = Named("GL-01");
+  const host::Object& earth = Named("Earth");
+  EXPECT_EQ(host::TheWorld().Focus(), glider.handle);
+  EXPECT_EQ(glider.size, 20);
+  const VECTOR3 r = glider.pos - earth.pos, v = glider.vel - earth.vel;
+  EXPECT_NEAR(host::Length(r), 42164e3, 1e-3);
+  EXPECT_NEAR(earthGm / host::Dot(r, r), 0.224, 0.001);  // the pull a jump is judged by
+  EXPECT_NEAR(host::Length(v), std::sqrt(earthGm / host::Length(r)), 1e-6);
+  EXPECT_NEAR(host::Dot(r, v), 0, 1e-3 * host::Length(r));
+  const VECTOR3 nose = glider.attitude.Apply(MakeVector(0, 0, 1));
+  EXPECT_NEAR(host::Dot(nose, v) / host::Length(v), 1, 1e-12);
+  // In the equator, 23.44° out of the ecliptic.
+  EXPECT_NEAR(std::abs(r.z) / host::Length(r), 0.3977 * std::abs(std::sin(222.0 / 180 * M_PI)),
+              1e-3);
+}
+
+TEST_F(BuiltInScenarioTest, StationIsLowAndBothStayInOrbit) {
+  const host::Object& station = Named("ISS");
+  const host::Object& earth = Named("Earth");
+  EXPECT_NEAR(host::Length(station.pos - earth.pos) - earth.size, 400e3, 1);
+  for (int i = 0; i < 120; ++i) host::Step(30);  // an hour
+  for (const char* name : {"GL-01", "ISS"}) {
+    const host::Object& vessel = Named(name);
+    const double r = host::Length(vessel.pos - Named("Earth").pos);
+    const double expected = std::string(name) == "ISS" ? 6.771e6 : 42164e3;
+    EXPECT_NEAR(r / expected, 1, 2e-3) << name;
+  }
+}
+
+}  // namespace

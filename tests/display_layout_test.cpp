@@ -1,0 +1,39 @@
+// The character grid of a page and the places of the buttons.
+#include <gtest/gtest.h>
+
+#include "DisplayLayout.h"
+
+namespace {
+
+TEST(DisplayLayoutTest, RunsLandAtTheirCellsAndLaterOnesWin) {
+  host::Page page;
+  page.runs = {{10, 48, "Target"}, {20, 64, "dist"}, {10, 48, "XY"}, {0, 0, "top"}};
+  const std::vector<std::string> grid = sim::PageGrid(page, 8, 5);
+  ASSERT_EQ(grid.size(), 5u);
+  EXPECT_EQ(grid[0], "top     ");
+  EXPECT_EQ(grid[1], "        ");
+  EXPECT_EQ(grid[3], " XYrget ");
+  EXPECT_EQ(grid[4], "  dist  ");
+  for (const std::string& line : grid) EXPECT_EQ(line.size(), 8u);
+}
+
+TEST(DisplayLayoutTest, GridWidensForLongRunsAndDropsWhatFallsOutside) {
+  host::Page page;
+  page.runs = {{40, 16, "a long line of text"}, {0, 80, "below"}, {-8, 0, "left"}, {0, -16, "up"}};
+  const std::vector<std::string> grid = sim::PageGrid(page, 4, 3);
+  ASSERT_EQ(grid.size(), 3u);
+  EXPECT_EQ(grid[1], "     a long line of text");
+  EXPECT_EQ(grid[0], std::string(24, ' '));
+  EXPECT_EQ(grid[2], std::string(24, ' '));
+}
+
+TEST(DisplayLayoutTest, ButtonsSpreadEvenlyDownEachSide) {
+  const int expected[] = {36, 73, 109, 146, 182, 219};
+  for (int i = 0; i < 6; ++i) {
+    EXPECT_EQ(sim::ButtonY(i, 256), expected[i]) << i;
+    EXPECT_EQ(sim::ButtonY(i + 6, 256), expected[i]) << i + 6;
+  }
+  EXPECT_EQ(sim::ButtonY(0, 700), 100);
+}
+
+}  // namespace

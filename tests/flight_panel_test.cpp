@@ -1,0 +1,91 @@
+// The cockpit's live panel: dates, the nearest body, and the events it
+// notices in the focus vessel's hold.
+#include <gtest/gtest.h>
+
+#include "FlightPanel.h"
+#include "support/TestWorld.h"
+
+namespace {
+
+using namespace testing_world;
+
+TEST(FlightPanelTest, DatesAreGregorianCalendarDates) {
+  const struct {
+    double mjd;
+    const char* text;
+  } cases[] = {
+      {51544.5, "2000-01-01 12:00:00"},
+      {0, "1858-11-17 00:00:00"},
+      {60000, "2023-02-25 00:00:00"},
+      {51603.75, "2000-02-29 18:00:00"},
+      {51604, "2000-03-01 00:00:00"},
+      {55197.0 + 1.0 / 86400, "2010-01-01 00:00:01"},
+      {57022.9999999, "2015-01-01 00:00:00"},  // rounds up into the next day
+      {-1, "1858-11-16 00:00:00"},
+      {15020, "1900-01-01 00:00:00"},
+  };
+  for (const auto& c : cases) EXPECT_EQ(sim::CalendarText(c.mjd), c.text) << c.mjd;
+}
+
+class FlightPanelWorldTest : public HostTest {};
+
+TEST_F(FlightPanelWorldTest, NearestBodyIsTheOneWithTheNearestSurface) {
+  EXPECT_EQ(sim::NearestBody(MakeVector(0, 0, 0)), nullptr);
+  AddBody("Giant", 1e27, 7e7, MakeVector(0, 0, 0));
+  AddBody("Pebble", 1e10, 1e3, MakeVector(1e8, 0, 0));
+  // 9e7 from the giant's centre is 2e7 above it; 1e7 from the pebble.
+  EXPECT_EQ(sim::NearestBody(MakeVector(9e7, 0, 0))->name, "Pebble");
+  EXPECT_EQ(sim::NearestBody(MakeVector(8e7, 0, 0))->name, "Giant");
+}
+
+TEST_F(FlightPanelWorldTest, PanelShowsFocusVesselAgainstItsNearestBody) {
+  AddBody("Earth", 6e24, 6.4e6, MakeVector(0, 0, 0), MakeVector(0, 100, 0));
+  Focus(AddVessel("GL-01", MakeVector(4.2e7, 0, 0), MakeVector(0, 3100, 0)));
+  const std::vector<std::string> lines =
+      sim::PanelLines({51544.5, 12.5, 10, true}, {"t=1.00s first", "t=2.00s second"});
+  const std::vector<std::string> expected{
+      "Date       2000-01-01 12:00:00  (MJD 51544.50000)",
+      "Sim time   12.50 s",
+      "Time acc   10x  PAUSED",
+      "Focus      GL-01",
+      "Nearest    Earth",
+      "Altitude   35600.0 km",
+      "Speed      3.000 km/s",
+      "Held by    -",
+      "Events     t=2.00s second",
+      "           t=1.00s first",
+  };
+  EXPECT_EQ(lines, expected);
+}
+
+TEST_F(FlightPanelWorldTest, HoldWatchTellsTheJumpAndTheRelease) {
+  const ObjectHandle ship = AddVessel("GL-01", MakeVector(0, 0, 0));
+  const ObjectHandle carrier = AddVessel("jaunt_dummy", MakeVector(5000, 0, 0));
+  Focus(ship);
+  host::World& world = host::TheWorld();
+  sim::HoldWatch watch;
+  EXPECT_FALSE(watch.Check());
+
+  VESSEL* carrierSide = world.Interface(carrier);
+  VESSEL* shipSide = world.Interface(ship);
+  const AttachmentHandle holder =
+      carrierSide->CreateAttachment(false, {}, MakeVector(0, 0, -1), MakeVector(0, 1, 0), "H");
+  const AttachmentHandle held =
+      shipSide->CreateAttachment(true, {}, MakeVector(0, 0, 1), MakeVector(0, 1, 0), "H");
+  ASSERT_TRUE(carrierSide->AttachChild(ship, holder, held));
+  EXPECT_EQ(watch.Check(), "jump made: GL-01 moved 5.0 km, held by jaunt_dummy");
+  EXPECT_FALSE(watch.Check());
+
+  ASSERT_TRUE(carrierSide->DetachChild(holder, 0));
+  EXPECT_EQ(watch.Check(), "carrier released GL-01");
+  EXPECT_FALSE(watch.Check());
+
+  // A new focus vessel that is held already is no jump.
+  ASSERT_TRUE(carrierSide->AttachChild(ship, holder, held));
+  Focus(carrier);
+  EXPECT_FALSE(watch.Check());
+  Focus(ship);
+  EXPECT_FALSE(watch.Check());
+}
+
+}  // namespace

@@ -1,0 +1,134 @@
+// Scenario files: what they may leave out, what a well-formed file becomes in
+// the host's world, and how each kind of mistake is named with its line.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+
+#include "Scenario.h"
+#include "ScenarioFile.h"
+#include "support/TestWorld.h"
+
+namespace {
+
+sim::Scenario Parse(const std::string& text) {
+  sim::Scenario scenario;
+  std::string error;
+  EXPECT_TRUE(sim::ParseScenario(text, "s.toml", scenario, error)) << error;
+  return scenario;
+}
+
+std::string ErrorOf(const std::string& text) {
+  sim::Scenario scenario;
+  std::string error;
+  EXPECT_FALSE(sim::ParseScenario(text, "s.toml", scenario, error)) << text;
+  EXPECT_TRUE(scenario.bodies.empty() && scenario.vessels.empty());
+  return error;
+}
+
+constexpr char earth[] =
+    "[[body]]\nname = \"Earth\"\nmass = 6e24\nradius = 6.4e6\nposition = [1, 2, 3]\n";
+
+TEST(ScenarioFileTest, LeftOutKeysTakeTheirDefaults) {
+  const sim::Scenario scenario = Parse("[[vessel]]\nname = \"A\"\nposition = [0, 0, 0]\n");
+  EXPECT_EQ(scenario.name, "");
+  EXPECT_EQ(scenario.mjd, 51544.5);
+  ASSERT_EQ(scenario.vessels.size(), 1u);
+  const sim::VesselEntry& vessel = scenario.vessels[0];
+  EXPECT_EQ(vessel.className, "generic");
+  EXPECT_EQ(vessel.size, 10);
+  EXPECT_EQ(vessel.mass, 1000);
+  EXPECT_EQ(vessel.relativeTo, "");
+  EXPECT_FALSE(vessel.focus);
+  EXPECT_EQ(vessel.forward.z, 1);
+  EXPECT_EQ(vessel.up.y, 1);
+  EXPECT_EQ(vessel.line, 1);
+}
+
+TEST(ScenarioFileTest, IntegersCountAsNumbersAndAxesAreMadeUnitLength) {
+  const sim::Scenario scenario = Parse(std::string(earth) +
+                                       "[[vessel]]\nname = \"A\"\nposition = [7, 8, 9]\n"
+                                       "forward = [0, 0, 5]\nup = [3, 4, 0]\n");
+  ASSERT_EQ(scenario.bodies.size(), 1u);
+  EXPECT_EQ(scenario.bodies[0].pos.z, 3.0);
+  EXPECT_EQ(scenario.bodies[0].vel.x, 0.0);
+  const sim::VesselEntry& vessel = scenario.vessels[0];
+  EXPECT_EQ(vessel.line, 6);
+  EXPECT_DOUBLE_EQ(vessel.forward.z, 1.0);
+  EXPECT_DOUBLE_EQ(vessel.up.x, 0.6);
+  EXPECT_DOUBLE_EQ(vessel.up.y, 0.8);
+}
+
+// One line of text for each mistake, with the line and reason it must get.
+TEST(ScenarioFileTest, MistakesAreNamedWithTheirLine) {
+  const struct {
+    std::string text;
+    std::string error;
+  } cases[] = {
+      {"[scenario]\nmjd = \"today\"\n", "s.toml:2: \"mjd\" must be a number"},
+      {"[scenario]\nmjd = inf\n", "s.toml:2: \"mjd\" must be finite"},
+      {"scenario = 3\n", "s.toml:1: \"scenario\" must be a table"},
+      {"[[vessel]]\nname = \"\"\nposition = [0, 0, 0]\n", "s.toml:2: \"name\" must not be empty"},
+      {"[[vessel]]\nname = 5\n", "s.toml:2: \"name\" must be a string"},
+      {"[[vessel]]\nname = \"A\"\nposition = [0, \"x\", 0]\n",
+       "s.toml:3: \"position\" must be an array of three numbers"},
+      {"[[vessel]]\nname = \"A\"\nposition = [0, 0, 0]\nfocus = 1\n",
+       "s.toml:4: \"focus\" must be true or false"},
+      {"[[vessel]]\nname = \"A\"\nposition = [0, 0, 0]\nsize = 0\n",
+       "s.toml:4: \"size\" must be positive"},
+      {"[[vessel]]\nname = \"A\"\nposition = [0, 0, 0]\nforward = [0, 1, 0]\n",
+       "s.toml:4: \"forward\" needs an \"up\" perpendicular to it; the default [0, 1, 0] is "
+       "not"},
+      {"[[vessel]]\nname = \"A\"\n", "s.toml:1: missing key \"position\" in [[vessel]]"},
+      {"[[body]]\nname = \"B\"\nmass = 1\nradius = 0\nposition = [0, 0, 0]\n",
+       "s.toml:4: \"radius\" must be positive"},
+      {std::string(earth) + "[[vessel]]\nname = \"A\"\nposition = [0, 0, 0]\nrelative_to = \"a\"\n",
+       "s.toml:9: \"relative_to\": no body or earlier vessel \"a\""},
+      {"[[vessel]]\nname = \"A\"\nposition = [0, 0, 0]\nrelative_to = \"B\"\n",
+       "s.toml:4: "
+       "\"relative_to\": no body or earlier vessel \"B\""},
+      {"[[vessel]]\nname = \"A\"\nposition = [0, 0, 0]\n[[vessel]]\nname = \"a\"\nposition = [0, "
+       "0, "
+       "0]\n",
+       "s.toml:5: name \"a\" is already used on line 2"},
+      {"[scenario]\nname = \"x\"\nstart = 1\n", "s.toml:3: unknown key \"start\" in [scenario]"},
+      {"[[vessel]\n", "s.toml:1: Error while parsing table header: expected ']', saw '\\n'"},
+  };
+  for (const auto& c : cases) EXPECT_EQ(ErrorOf(c.text), c.error) << c.text;
+}
+
+class ScenarioSetupTest : public HostTest {};
+
+TEST_F(ScenarioSetupTest, VesselsArePlacedRelativeToTheirBaseAndFocused) {
+  const sim::Scenario scenario =
+      Parse("[scenario]\nmjd = 60000.25\n" + std::string(earth) +
+            "velocity = [10, 0, 0]\n"
+            "[[vessel]]\nname = \"A\"\nposition = [100, 0, 0]\nvelocity = [0, 5, 0]\n"
+            "relative_to = \"earth\"\nforward = [1, 0, 0]\nup = [0, 0, 1]\n"
+            "[[vessel]]\nname = \"B\"\nposition = [0, 1, 0]\nrelative_to = \"A\"\nfocus = true\n");
+  std::string error;
+  ASSERT_TRUE(sim::ApplyScenario(scenario, error)) << error;
+  host::World& world = host::TheWorld();
+  EXPECT_TRUE(world.gravity);
+  EXPECT_DOUBLE_EQ(host::SimDate(), 60000.25);
+  const host::Object* a = world.FindByName("A");
+  const host::Object* b = world.FindByName("B");
+  ASSERT_NE(a, nullptr);
+  ASSERT_NE(b, nullptr);
+  EXPECT_EQ(a->pos.x, 101);
+  EXPECT_EQ(a->pos.z, 3);
+  EXPECT_EQ(a->vel.x, 10);
+  EXPECT_EQ(a->vel.y, 5);
+  EXPECT_EQ(b->pos.y, 3);
+  EXPECT_EQ(b->vel.y, 5);
+  EXPECT_EQ(world.Focus(), b->handle);
+  // The attitude takes the vessel's +z to `forward` and +y to `up`.
+  const VECTOR3 nose = a->attitude.Apply(MakeVector(0, 0, 1));
+  const VECTOR3 top = a->attitude.Apply(MakeVector(0, 1, 0));
+  EXPECT_EQ(nose.x, 1);
+  EXPECT_EQ(top.z, 1);
+  EXPECT_EQ(world.Bodies().size(), 1u);
+  EXPECT_EQ(world.Vessels().size(), 2u);
+}
+
+}  // namespace
