@@ -7,7 +7,7 @@ set -eu
 packages_of() {
   case "$1" in
     build) echo "cmake ninja-build g++ make googletest libgtest-dev libgmock-dev binutils" ;;
-    sim) echo "libnova-dev libtomlplusplus-dev libcli11-dev libncurses-dev libcairo2-dev fonts-dejavu-core tmux" ;;
+    sim) echo "libnova-dev libtomlplusplus-dev libcli11-dev libncurses-dev libcairo2-dev pkg-config fonts-dejavu-core tmux" ;;
     *) echo "unknown package group: $1" >&2; exit 2 ;;
   esac
 }
