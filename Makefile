@@ -3,7 +3,7 @@
 PRESET ?= release-ci
 BUILD := build/$(PRESET)
 
-.PHONY: run demo test deps build clean
+.PHONY: run demo test test-native test-windows deps build clean
 
 deps:
 	@tools/install-deps.sh build sim
@@ -25,8 +25,18 @@ run: build
 demo: build
 	$(BUILD)/bin/jaunt-sim --script sim/scripts/demo.script
 
-test: build
+# The native suite, then the same sources as a 32-bit Windows DLL under Wine.
+test: test-native
+	@$(MAKE) --no-print-directory test-windows
+
+# The quick loop: the native suite only.
+test-native: build
+	@echo "== native suite ($(PRESET))"
 	ctest --preset $(PRESET)
+
+test-windows:
+	@tools/install-deps.sh build sim windows
+	@tools/test-windows.sh
 
 clean:
 	rm -rf build

@@ -10,7 +10,8 @@ if [ -z "${JAUNT_WINEPREFIX:-}" ]; then
   bin=$(cd "$(dirname "$program")" && pwd)
   JAUNT_WINEPREFIX=$(dirname "$bin")/wineprefix
 fi
-WINEPREFIX=$JAUNT_WINEPREFIX
+mkdir -p "$JAUNT_WINEPREFIX"
+WINEPREFIX=$(cd "$JAUNT_WINEPREFIX" && pwd)  # Wine takes absolute paths only
 WINEDEBUG=-all
 # No .NET or browser engine: their installers would ask on the screen.
 WINEDLLOVERRIDES="mscoree,mshtml="
@@ -20,7 +21,6 @@ unset DISPLAY WAYLAND_DISPLAY
 # The first program creates the prefix; programs started beside it wait for
 # that instead of creating it a second time.
 if [ ! -f "$WINEPREFIX/system.reg" ]; then
-  mkdir -p "$WINEPREFIX"
   flock "$WINEPREFIX.lock" sh -c \
     '[ -f "$WINEPREFIX/system.reg" ] || { wine wineboot --init && wineserver -w; }' >/dev/null 2>&1
 fi

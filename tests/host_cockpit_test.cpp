@@ -71,8 +71,15 @@ TEST_F(CockpitTest, MisuseIsRefusedAndReported) {
   EXPECT_FALSE(host::CloseDisplay(42));
   EXPECT_EQ(host::OpenDisplay("Nope", 256, 256), 0);
   EXPECT_FALSE(oapiUnregisterMFDMode(mode + 100));
+  // Drawing on a context the host did not hand out fails. The Linux host's
+  // own TextOutA reports it; on Windows GDI refuses it by itself.
   EXPECT_EQ(TextOutA(reinterpret_cast<HDC>(&mode), 0, 0, "x", 1), FALSE);
-  EXPECT_EQ(host::Reports().size(), 4u);
+#ifdef _WIN32
+  constexpr std::size_t textOutReports = 0;
+#else
+  constexpr std::size_t textOutReports = 1;
+#endif
+  EXPECT_EQ(host::Reports().size(), 3u + textOutReports);
   host::ClearReports();
 }
 

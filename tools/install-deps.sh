@@ -1,13 +1,15 @@
 #!/bin/sh
 # Installs the Debian packages of the named groups that are missing.
 # Groups: build (compilers, CMake, test libraries), sim (the simulator's
-# libraries).
+# libraries), windows (the 32-bit Windows cross compiler and Wine, which
+# needs the i386 architecture).
 set -eu
 
 packages_of() {
   case "$1" in
     build) echo "cmake ninja-build g++ make googletest libgtest-dev libgmock-dev binutils" ;;
     sim) echo "libnova-dev libtomlplusplus-dev libcli11-dev libncurses-dev libcairo2-dev pkg-config fonts-dejavu-core tmux" ;;
+    windows) echo "g++-mingw-w64-i686 wine wine32:i386 fonts-wine" ;;
     *) echo "unknown package group: $1" >&2; exit 2 ;;
   esac
 }
@@ -25,5 +27,11 @@ done
 echo "installing:$missing"
 SUDO=""
 [ "$(id -u)" -ne 0 ] && SUDO="sudo"
+case " $* " in
+  *" windows "*)
+    if ! dpkg --print-foreign-architectures | grep -qx i386; then
+      $SUDO dpkg --add-architecture i386
+    fi ;;
+esac
 $SUDO apt-get update -qq
 DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recommends $missing
