@@ -23,3 +23,7 @@ if(JAUNT_SANITIZE)
                       -fno-sanitize-recover=all)
   add_link_options(-fsanitize=address,undefined)
 endif()
+
+# Hardening and measurement, each in its own folder (see fuzz/, bench/).
+option(JAUNT_FUZZ "Build the libFuzzer targets (clang, with JAUNT_SANITIZE)" OFF)
+option(JAUNT_BENCH "Build the benchmarks (Google Benchmark)" OFF)
