@@ -4,7 +4,9 @@
 # cleanly on q and on Ctrl-C, leaving the terminal as it found it.
 #   cockpit_test.sh JAUNT_SIM E2E_DIR OUT_DIR
 set -u
-sim=$1 dir=$2 out=$3
+mkdir -p "$3"
+sim=$(cd "$(dirname "$1")" && pwd)/$(basename "$1")
+dir=$(cd "$2" && pwd) out=$(cd "$3" && pwd)
 socket="jaunt-cockpit-$$"
 tmux() { command tmux -L "$socket" -f /dev/null "$@"; }
 trap 'tmux kill-server 2>/dev/null' EXIT
@@ -12,11 +14,11 @@ trap 'tmux kill-server 2>/dev/null' EXIT
 fail() {
   echo "FAIL: $1"
   echo "--- screen:"
-  tmux capture-pane -p -t cockpit 2>/dev/null || cat "$out/cockpit.screen" 2>/dev/null
+  tmux capture-pane -p -t "$session" 2>/dev/null || cat "$out/cockpit.screen" 2>/dev/null
   exit 1
 }
 
-screen() { tmux capture-pane -p -t cockpit > "$out/cockpit.screen" 2>/dev/null; cat "$out/cockpit.screen"; }
+screen() { tmux capture-pane -p -t "$session" > "$out/cockpit.screen" 2>/dev/null; cat "$out/cockpit.screen"; }
 
 # Waits up to ten seconds for TEXT on the screen.
 expect() {
@@ -29,11 +31,13 @@ expect() {
   fail "no \"$1\" on the screen"
 }
 
-# Starts the cockpit; when it ends the shell records its exit status and the
-# terminal's settings.
+# Starts the cockpit in a new session; when it ends the shell records its
+# exit status and the terminal's settings. Sessions stay until the end: a
+# server that closes with its last session could race the next one.
 start() {
+  session=$1
   rm -f "$out/cockpit.status" "$out/cockpit.stty"
-  tmux new-session -d -s cockpit -x 132 -y 36 -c "$dir" \
+  tmux new-session -d -s "$session" -x 132 -y 36 -c "$dir" \
     "'$sim' --scenario scenarios/earth_moon.toml; echo \$? > '$out/cockpit.status'; \
      stty -a > '$out/cockpit.stty'; sleep 5" || fail "tmux did not start"
 }
@@ -45,10 +49,9 @@ ended() {
   [ -s "$out/cockpit.stty" ] || fail "the cockpit did not end ($1)"
   [ "$(cat "$out/cockpit.status")" = 0 ] || fail "exit status $(cat "$out/cockpit.status") ($1)"
   grep -qE '(^| )-(icanon|echo)( |$)' "$out/cockpit.stty" && fail "terminal left raw ($1)"
-  tmux kill-session -t cockpit
 }
 
-start
+start flight
 expect "Jaunt MFD"
 expect "[Shift-T] Target: None"
 expect "1 TGT"
@@ -56,34 +59,34 @@ expect "5 JNT"
 expect "Focus      GL-01"
 expect "Nearest    Earth"
 
-tmux send-keys -t cockpit t
+tmux send-keys -t "$session" t
 expect "(Jaunt): Select Target (leave blank for none)"
-tmux send-keys -t cockpit Moon Enter
+tmux send-keys -t "$session" Moon Enter
 expect "[Shift-T] Target: Moon"
 expect "answered \"Moon\""
 
-tmux send-keys -t cockpit 3
+tmux send-keys -t "$session" 3
 expect "Select final distance from target"
-tmux send-keys -t cockpit %10 Enter
+tmux send-keys -t "$session" %10 Enter
 expect "Probability of safe jaunt: 88"
 
-tmux send-keys -t cockpit W
+tmux send-keys -t "$session" W
 expect "Proceed? (y/n)"
-tmux send-keys -t cockpit y Enter
+tmux send-keys -t "$session" y Enter
 expect "carrier released GL-01"
 expect "jump made: GL-01 moved"
 expect "Nearest    Moon"
 
-tmux send-keys -t cockpit Space +
+tmux send-keys -t "$session" Space +
 expect "10x  PAUSED"
-tmux send-keys -t cockpit '?'
+tmux send-keys -t "$session" '?'
 expect "press buttons 1 to 5"
 
-tmux send-keys -t cockpit q
+tmux send-keys -t "$session" q
 ended "q"
 
-start
+start interrupted
 expect "Jaunt MFD"
-tmux send-keys -t cockpit C-c
+tmux send-keys -t "$session" C-c
 ended "Ctrl-C"
 echo "cockpit: page, prompts, jump, pause, help, q and Ctrl-C all fine"
