@@ -25,20 +25,41 @@ if(NOT exports STREQUAL expected)
   message(FATAL_ERROR "exports are '${exports}', expected '${expected}'")
 endif()
 
-# Imports: the host's library and system DLLs only; a C++ runtime DLL here
+# Imports, per DLL: the names under "DLL Name: X" up to the next blank line.
+# Allowed are the host's library and system DLLs only; a C++ runtime DLL here
 # would have to be shipped beside the module.
-string(REGEX MATCHALL "DLL Name: [^\n]+" imports "${dump}")
+string(REGEX MATCHALL "DLL Name: [^\n]+\n[^\n]*\n([\t ]+[0-9a-f]+[\t ]+[0-9]+ +[^\n]+\n)*" blocks
+       "${dump}")
 set(allowed jaunthost.dll kernel32.dll msvcrt.dll gdi32.dll)
 set(found "")
-foreach(import ${imports})
-  string(SUBSTRING "${import}" 10 -1 name)
-  string(TOLOWER "${name}" name)
-  list(APPEND found ${name})
-  if(NOT name IN_LIST allowed)
-    message(FATAL_ERROR "${MODULE} imports ${name}; allowed are '${allowed}'")
+foreach(block ${blocks})
+  string(REGEX MATCH "DLL Name: ([^\n]+)" line "${block}")
+  string(TOLOWER "${CMAKE_MATCH_1}" dll)
+  if(NOT dll IN_LIST allowed)
+    message(FATAL_ERROR "${MODULE} imports ${dll}; allowed are '${allowed}'")
   endif()
+  list(APPEND found ${dll})
+  string(REGEX REPLACE "[\t ]+[0-9a-f]+[\t ]+[0-9]+ +([^\n]+)\n" "\\1;" names "${block}")
+  string(REGEX REPLACE "^DLL Name: [^\n]+\n[^\n]*\n" "" names "${names}")
+  set(imports_${dll} ${names})
 endforeach()
-if(NOT "jaunthost.dll" IN_LIST found)
+
+# The page is drawn by GDI's TextOutA and the callback table filled by the
+# system's GetProcAddress, not by stand-ins; from the host the module takes
+# its plug-in interface only (oapi services, the MFD and VESSEL classes).
+if(NOT "TextOutA" IN_LIST imports_gdi32.dll)
+  message(FATAL_ERROR "${MODULE} does not import TextOutA from GDI32.dll")
+endif()
+if(NOT "GetProcAddress" IN_LIST imports_kernel32.dll)
+  message(FATAL_ERROR "${MODULE} does not import GetProcAddress from KERNEL32.dll")
+endif()
+if(NOT imports_jaunthost.dll)
   message(FATAL_ERROR "${MODULE} does not import the host API from jaunthost.dll: '${found}'")
 endif()
-message(STATUS "exports: ${exports}; imports: ${found}")
+foreach(name ${imports_jaunthost.dll})
+  if(NOT name MATCHES "^_Z[0-9]+oapi|^_ZN?K?3MFD|^_ZN?K?6VESSEL")
+    message(FATAL_ERROR "${MODULE} imports ${name} from the host, beyond its plug-in interface")
+  endif()
+endforeach()
+list(LENGTH imports_jaunthost.dll hostImports)
+message(STATUS "exports: ${exports}; imports: ${found}, ${hostImports} of them from the host")
