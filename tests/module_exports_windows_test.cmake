@@ -1,6 +1,6 @@
 # The built module is a 32-bit Windows DLL that exports exactly its four entry
-cmake_minimum_required(VERSION 3.25)
 # points and needs nothing beside the host's library and Windows' own.
+cmake_minimum_required(VERSION 3.25)
 execute_process(COMMAND ${OBJDUMP} -p ${MODULE} OUTPUT_VARIABLE dump RESULT_VARIABLE result)
 if(NOT result EQUAL 0)
   message(FATAL_ERROR "${OBJDUMP} failed on ${MODULE}")
