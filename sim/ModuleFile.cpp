@@ -26,7 +26,7 @@ std::filesystem::path ExecutablePath(const char* argv0) {
   if (n > 0 && n < MAX_PATH) return std::filesystem::path(std::string(buffer, n));
 #else
   std::error_code ec;
-  const std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", ec);
+  std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", ec);
   if (!ec) return self;
 #endif
   return std::filesystem::absolute(argv0);

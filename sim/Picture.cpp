@@ -73,9 +73,9 @@ void DrawButtons(cairo_t* cr, MFD& display, double width, double height) {
 // go of them at the end keeps leak checkers to the program's own leaks.
 void ReleaseFontCachesAtExit() {
   static const bool registered = std::atexit([] {
-    cairo_debug_reset_static_data();
-    FcFini();
-  }) == 0;
+                                   cairo_debug_reset_static_data();
+                                   FcFini();
+                                 }) == 0;
   (void)registered;
 }
 

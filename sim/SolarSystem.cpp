@@ -102,6 +102,7 @@ class OnRails {
 const std::vector<std::string>& EphemerisNames() {
   static const std::vector<std::string> names = [] {
     std::vector<std::string> list;
+    list.reserve(entries.size());
     for (const Entry& entry : entries) list.emplace_back(entry.name);
     return list;
   }();
