@@ -38,6 +38,12 @@ void* AllocateAligned(std::size_t size, std::align_val_t alignment) {
   return std::aligned_alloc(align, (size + align - 1) / align * align);
 }
 
+// Out of line, so that the compiler does not see free() meet a pointer from
+// operator new where a delete is inlined and take it for a mismatch.
+[[gnu::noinline]] void Deallocate(void* p) {
+  std::free(p);
+}
+
 // What the module drew, in fixed buffers.
 struct FixedSurface {
   char title[100];
@@ -75,28 +81,28 @@ void* operator new[](std::size_t size, std::align_val_t alignment) {
   throw std::bad_alloc();
 }
 void operator delete(void* p) noexcept {
-  std::free(p);
+  Deallocate(p);
 }
 void operator delete[](void* p) noexcept {
-  std::free(p);
+  Deallocate(p);
 }
 void operator delete(void* p, std::size_t) noexcept {
-  std::free(p);
+  Deallocate(p);
 }
 void operator delete[](void* p, std::size_t) noexcept {
-  std::free(p);
+  Deallocate(p);
 }
 void operator delete(void* p, std::align_val_t) noexcept {
-  std::free(p);
+  Deallocate(p);
 }
 void operator delete[](void* p, std::align_val_t) noexcept {
-  std::free(p);
+  Deallocate(p);
 }
 void operator delete(void* p, std::size_t, std::align_val_t) noexcept {
-  std::free(p);
+  Deallocate(p);
 }
 void operator delete[](void* p, std::size_t, std::align_val_t) noexcept {
-  std::free(p);
+  Deallocate(p);
 }
 
 void MFD::Title(HDC hdc, const char* title) const {
