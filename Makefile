@@ -25,8 +25,10 @@ run: build
 demo: build
 	$(BUILD)/bin/jaunt-sim --script sim/scripts/demo.script
 
-# The native suite, then the same sources as a 32-bit Windows DLL under Wine.
+# The native suite, its reliability checks, then the same sources as a 32-bit
+# Windows DLL under Wine.
 test: test-native
+	@$(MAKE) --no-print-directory test-reliability
 	@$(MAKE) --no-print-directory test-windows
 
 # The quick loop: the native suite only.
@@ -40,3 +42,50 @@ test-windows:
 
 clean:
 	rm -rf build
+
+# Reliability of the native build: the whole suite under ASan + UBSan, the
+# fuzz targets, valgrind on a scripted jump, clang-tidy and clang-format.
+ASAN_PRESET ?= asan-ci
+ASAN_BUILD ?= build/$(ASAN_PRESET)
+FUZZ_SECONDS ?= 600
+
+.PHONY: deps-hardening test-reliability test-asan test-fuzz fuzz test-valgrind check-tidy \
+        check-format bench
+
+deps-hardening:
+	@tools/install-deps.sh build sim hardening
+
+test-reliability: test-asan test-fuzz test-valgrind check-tidy check-format
+
+test-asan: deps-hardening
+	@echo "== native suite under AddressSanitizer + UBSan, leaks detected ($(ASAN_PRESET))"
+	cmake --preset $(ASAN_PRESET) -B $(ASAN_BUILD) >/dev/null
+	cmake --build $(ASAN_BUILD) -j 2
+	cd $(ASAN_BUILD) && ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
+	  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 ctest --output-on-failure -j 2
+
+# CI: the committed inputs, then 60 s of fuzzing per target.
+test-fuzz: deps-hardening
+	@echo "== fuzz targets: committed inputs, then 60 s each"
+	@FUZZ_SECONDS=60 tools/run-fuzz.sh
+
+# As long as asked: make fuzz FUZZ_SECONDS=3600
+fuzz: deps-hardening
+	@echo "== fuzz targets: committed inputs, then $(FUZZ_SECONDS) s each"
+	@FUZZ_SECONDS=$(FUZZ_SECONDS) tools/run-fuzz.sh
+
+test-valgrind: build deps-hardening
+	@echo "== valgrind memcheck: a scripted jump ($(PRESET))"
+	@tools/valgrind-jump.sh $(BUILD)
+
+check-tidy: deps-hardening
+	@echo "== clang-tidy: src/ and host/"
+	@tools/check-tidy.sh
+
+check-format: deps-hardening
+	@echo "== clang-format"
+	@tools/check-format.sh
+
+bench: deps-hardening
+	@echo "== benchmarks (Release)"
+	@tools/run-bench.sh
