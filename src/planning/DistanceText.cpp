@@ -1,5 +1,6 @@
 #include "DistanceText.h"
 
+#include <cctype>
 #include <cmath>
 #include <cstdlib>
 
@@ -30,24 +31,36 @@ bool Acceptable(double metres) {
   return metres >= 0 && std::isfinite(metres);
 }
 
+// The pilot's numbers are read as atof reads them: leading blanks skipped,
+// text after the number ignored, text without one read as 0, which the
+// callers then judge. The numbers are decimal, though: where atof would take
+// "0x10" as hexadecimal 16, the number ends at the x and reads as 0.
+// NOLINTBEGIN(cert-err34-c)
+double ReadNumber(const char* text) {
+  const char* p = text;
+  while (std::isspace(static_cast<unsigned char>(*p)) != 0) ++p;
+  const bool negative = *p == '-';
+  if (*p == '+' || *p == '-') ++p;
+  if (p[0] == '0' && (p[1] == 'x' || p[1] == 'X')) return negative ? -0.0 : 0.0;
+  return std::atof(text);
+}
+// NOLINTEND(cert-err34-c)
+
 }  // namespace
 
-// The pilot's numbers are read as atof reads them: text after the number is
-// ignored and text without one reads as 0, which the checks below then judge.
-// NOLINTBEGIN(cert-err34-c)
 bool ParseDistance(const char* text, bool haveTarget, double targetDistance, double& metres) {
   if (text[0] == '\0') return false;
   double value;
   if (text[0] == '%') {
     if (!haveTarget || text[1] == '\0') return false;
-    const double percent = std::atof(text + 1);
+    const double percent = ReadNumber(text + 1);
     if (!(percent >= 0 && percent <= 100)) return false;
     value = percent * 0.01 * targetDistance;
   } else if (const double factor = PrefixFactor(text[0]); factor != 0) {
     if (text[1] == '\0') return false;
-    value = std::atof(text + 1) * factor;
+    value = ReadNumber(text + 1) * factor;
   } else {
-    value = std::atof(text);
+    value = ReadNumber(text);
   }
   if (!Acceptable(value)) return false;
   metres = value + 0.0;  // a typed -0 is stored and shown as 0
@@ -55,10 +68,9 @@ bool ParseDistance(const char* text, bool haveTarget, double targetDistance, dou
 }
 
 bool ParseSpeed(const char* text, double& metresPerSecond) {
-  const double value = std::atof(text) * 1000;
+  const double value = ReadNumber(text) * 1000;
   // A non-finite exit velocity would corrupt the ship's state in the host.
   if (!std::isfinite(value)) return false;
   metresPerSecond = value + 0.0;
   return true;
 }
-// NOLINTEND(cert-err34-c)
