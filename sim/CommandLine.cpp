@@ -2,6 +2,9 @@
 
 #include <CLI/CLI.hpp>
 
+#ifndef JAUNT_SIM_FULL_BUILD
+#define JAUNT_SIM_FULL_BUILD 1
+#endif
 #ifndef JAUNT_VERSION
 #define JAUNT_VERSION "unknown"
 #endif
@@ -25,6 +28,11 @@ CommandLineResult ParseCommandLine(int argc, const char* const* argv, Options& o
   app.add_option("--png", options.png,
                  "Write the display as a picture: after the script, or of the opening display")
       ->type_name("FILE");
+  if (!JAUNT_SIM_FULL_BUILD)
+    app.footer(
+        "This build has no interactive cockpit, no pictures (--png) and no built-in\n"
+        "solar system: give --scenario and --script. Those parts need libraries\n"
+        "that only the Linux build has.");
   app.set_version_flag("--version", std::string("jaunt-sim ") + JAUNT_VERSION);
   try {
     app.parse(argc, argv);
