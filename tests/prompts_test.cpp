@@ -113,14 +113,15 @@ TEST_P(SpeedPromptTest, TextInKilometresPerSecondSetsTheSpeed) {
   EXPECT_EQ(display.failureChance, c.accepted ? 0 : staleChance);
 }
 
-INSTANTIATE_TEST_SUITE_P(Table, SpeedPromptTest,
-                         ::testing::Values(SpeedCase{"7.5", true, 7500},
-                                           SpeedCase{"-2", true, -2000}, SpeedCase{"", true, 0},
-                                           SpeedCase{"abc", true, 0}, SpeedCase{"-0x10", true, 0},
-                                           SpeedCase{"1e300", true, 1e303},
-                                           SpeedCase{"nan", false, unchanged},
-                                           SpeedCase{"inf", false, unchanged},
-                                           SpeedCase{"1e306", false, unchanged}));
+INSTANTIATE_TEST_SUITE_P(
+    Table, SpeedPromptTest,
+    ::testing::Values(SpeedCase{"7.5", true, 7500}, SpeedCase{"-2", true, -2000},
+                      SpeedCase{"", true, 0}, SpeedCase{"abc", true, 0},
+                      SpeedCase{"-0x10", true, 0}, SpeedCase{"299792.458", true, 299792458},
+                      SpeedCase{"-299792.458", true, -299792458},
+                      SpeedCase{"299792.459", false, unchanged},
+                      SpeedCase{"-1e305", false, unchanged}, SpeedCase{"nan", false, unchanged},
+                      SpeedCase{"inf", false, unchanged}, SpeedCase{"1e306", false, unchanged}));
 
 struct TargetCase {
   const char* text;

@@ -7,6 +7,7 @@
 namespace {
 
 constexpr double metresPerAU = 149597870691.0;  // the input's AU; the page uses 1.5e11
+constexpr double speedOfLight = 299792458.0;    // m/s
 
 double PrefixFactor(char prefix) {
   switch (prefix) {
@@ -69,8 +70,10 @@ bool ParseDistance(const char* text, bool haveTarget, double targetDistance, dou
 
 bool ParseSpeed(const char* text, double& metresPerSecond) {
   const double value = ReadNumber(text) * 1000;
-  // A non-finite exit velocity would corrupt the ship's state in the host.
-  if (!std::isfinite(value)) return false;
+  // An exit speed beyond light's is no speed at all: a huge one carries the
+  // ship past the largest number the host can hold within a few steps, and a
+  // non-finite one corrupts its state at once.
+  if (!(std::fabs(value) <= speedOfLight)) return false;
   metresPerSecond = value + 0.0;
   return true;
 }
