@@ -4,7 +4,6 @@
 #pragma once
 
 #include <cstdint>
-#include <string>
 
 #include "display/JauntMFD.h"
 
@@ -21,8 +20,5 @@ int ResetWorld(std::uint32_t clock);
 void Step(double dt);
 // The open display `number` as the module's display object; null if closed.
 JauntMFD* Jaunt(int number);
-
-// Named objects of the world, for answers and removals.
-inline const char* const objectNames[] = {"Sun", "Earth", "Moon", "GL-01", "ISS", "jaunt_dummy"};
 
 }  // namespace fuzz
