@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cctype>
 #include <cstdint>
-#include <unordered_map>
 
 namespace host {
 
@@ -11,13 +10,17 @@ namespace {
 
 // Handles are serial numbers that are never reused, so a removed object's
 // handle can always be told from a live one.
+// Indexed by serial: the live object of each handle, null once it is gone
+// (and for attachment points, which live in their vessels). A plain array
+// keeps the lookup that every host service makes to one indexed load.
+std::vector<Object*> liveIndex{nullptr};
 std::uintptr_t lastSerial = 0;
-std::unordered_map<std::uintptr_t, Object*> liveIndex;
 
 std::uintptr_t SerialOf(const void* handle) {
   return reinterpret_cast<std::uintptr_t>(handle);
 }
 void* NewHandle() {
+  liveIndex.push_back(nullptr);
   return reinterpret_cast<void*>(++lastSerial);
 }
 
@@ -81,13 +84,13 @@ bool World::Remove(ObjectHandle handle) {
   if (focus == handle) focus = nullptr;
   std::erase(bodies, handle);
   std::erase(vessels, handle);
-  liveIndex.erase(SerialOf(handle));
+  liveIndex[SerialOf(handle)] = nullptr;
   std::erase_if(objects, [handle](const auto& o) { return o->handle == handle; });
   return true;
 }
 
 void World::Clear() {
-  for (const auto& object : objects) liveIndex.erase(SerialOf(object->handle));
+  for (const auto& object : objects) liveIndex[SerialOf(object->handle)] = nullptr;
   objects.clear();
   bodies.clear();
   vessels.clear();
@@ -97,8 +100,8 @@ void World::Clear() {
 }
 
 Object* World::Find(ObjectHandle handle) {
-  auto it = liveIndex.find(SerialOf(handle));
-  return it == liveIndex.end() ? nullptr : it->second;
+  const std::uintptr_t serial = SerialOf(handle);
+  return serial < liveIndex.size() ? liveIndex[serial] : nullptr;
 }
 
 Object* World::FindByName(const std::string& name) {
@@ -110,7 +113,7 @@ Object* World::FindByName(const std::string& name) {
 
 bool World::IsStale(ObjectHandle handle) const {
   const std::uintptr_t serial = SerialOf(handle);
-  return serial != 0 && serial <= lastSerial && !liveIndex.contains(serial);
+  return serial != 0 && serial <= lastSerial && liveIndex[serial] == nullptr;
 }
 
 VESSEL* World::Interface(ObjectHandle handle) {
@@ -197,7 +200,7 @@ void World::FollowParents() {
 VECTOR3 World::GravityAt(const VECTOR3& pos) const {
   VECTOR3 acc{};
   for (ObjectHandle handle : bodies) {
-    const Object& body = *liveIndex.at(SerialOf(handle));
+    const Object& body = *liveIndex[SerialOf(handle)];
     const VECTOR3 d = body.pos - pos;
     const double r2 = Dot(d, d);
     if (r2 <= body.size * body.size || r2 == 0) continue;  // inside the body: no pull
