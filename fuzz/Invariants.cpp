@@ -79,6 +79,14 @@ void CheckReleased() {
   if (ReleasePending()) Breach("release still pending after three time steps");
 }
 
+void SettleAndCheck() {
+  for (int i = 0; i < 3; ++i) {
+    Step(1);
+    CheckAfterAction();
+  }
+  CheckReleased();
+}
+
 void ResetChecks() {
   carrierAges.clear();
 }

@@ -23,6 +23,9 @@ void NoteStep();
 // and no vessel hangs on one.
 void CheckReleased();
 
+// Ends an input: three more time steps, each checked, then CheckReleased.
+void SettleAndCheck();
+
 // Forgets the carriers seen, before a new input.
 void ResetChecks();
 

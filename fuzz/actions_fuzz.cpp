@@ -185,10 +185,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Act(in, trace);
     fuzz::CheckAfterAction();
   }
-  for (int i = 0; i < 3; ++i) {
-    fuzz::Step(1);
-    fuzz::CheckAfterAction();
-  }
-  fuzz::CheckReleased();
+  fuzz::SettleAndCheck();
   return 0;
 }
