@@ -61,15 +61,15 @@ TEST(HostTypesTest, CarrierStateRecordHasTheTargetsLayout) {
   EXPECT_EQ(sizeof(VesselStateRecord), pointers32 ? 176u : 184u);
 }
 
-TEST(HostTypesTest, ModeSpecificationAndCallbackTableHaveTheTargetsLayout) {
-  const std::vector<Field> spec{
+TEST(HostTypesTest, ModeRecordAndCallbackTableHaveTheTargetsLayout) {
+  const std::vector<Field> mode{
       JAUNT_FIELD(MFDMODESPEC, name),
       JAUNT_FIELD(MFDMODESPEC, key),
       JAUNT_FIELD(MFDMODESPEC, msgproc),
   };
-  Print("MFDMODESPEC", sizeof(MFDMODESPEC), spec);
+  Print("MFDMODESPEC", sizeof(MFDMODESPEC), mode);
   const std::size_t p = sizeof(void*);
-  EXPECT_EQ(spec, (std::vector<Field>{{"name", 0, p}, {"key", p, 4}, {"msgproc", 2 * p, p}}));
+  EXPECT_EQ(mode, (std::vector<Field>{{"name", 0, p}, {"key", p, 4}, {"msgproc", 2 * p, p}}));
 
   // Five pointer slots, read by the host at fixed offsets.
   const std::vector<Field> table{
