@@ -16,6 +16,7 @@
 #include "host/Simulation.h"
 #include "host/World.h"
 #include "planning/SafetyEstimate.h"
+#include "support/WorldBuilder.h"
 
 namespace {
 
@@ -32,12 +33,9 @@ void FillBodies(int count) {
     return static_cast<double>(seed >> 8) / (1 << 24) - 0.5;
   };
   for (int i = 0; i < count; ++i) {
-    host::BodySpec spec;
-    spec.name = "Body" + std::to_string(i);
-    spec.mass = 1e20 * (1 + 1e4 * (next() + 0.5));
-    spec.radius = 1e6;
-    spec.pos = MakeVector(1.5e12 * next(), 1.5e12 * next(), 1.5e12 * next());
-    host::TheWorld().AddBody(spec);
+    const double mass = 1e20 * (1 + 1e4 * (next() + 0.5));
+    const VECTOR3 pos = MakeVector(1.5e12 * next(), 1.5e12 * next(), 1.5e12 * next());
+    testing_world::AddBody("Body" + std::to_string(i), mass, 1e6, pos);
   }
 }
 
@@ -113,17 +111,11 @@ BENCHMARK(BM_EstimateHostCalls)->Arg(10)->Arg(100)->Arg(1000)->Arg(10000);
 // its target, a final distance of a tenth of it and a current estimate.
 JauntMFD& PlannedDisplay() {
   host::ResetSimulation();
-  host::World& world = host::TheWorld();
-  host::BodySpec sun{"Sun", 1.989e30, 6.96e8, MakeVector(0, 0, 0), {}, {}};
-  host::BodySpec earth{"Earth", 5.972e24, 6.371e6, MakeVector(1.496e11, 0, 0), {}, {}};
-  host::BodySpec moon{"Moon", 7.342e22, 1.737e6, MakeVector(1.496e11 + 3.844e8, 0, 0), {}, {}};
-  world.AddBody(sun);
-  world.AddBody(earth);
-  world.AddBody(moon);
-  host::VesselSpec ship;
-  ship.name = "GL-01";
-  ship.pos = MakeVector(1.496e11 + 4.2e7, 0, 0);
-  world.SetFocus(world.AddVessel(ship));
+  using namespace testing_world;
+  AddBody("Sun", 1.989e30, 6.96e8, MakeVector(0, 0, 0));
+  AddBody("Earth", 5.972e24, 6.371e6, MakeVector(1.496e11, 0, 0));
+  AddBody("Moon", 7.342e22, 1.737e6, MakeVector(1.496e11 + 3.844e8, 0, 0));
+  Focus(AddVessel("GL-01", MakeVector(1.496e11 + 4.2e7, 0, 0)));
   auto& display =
       *static_cast<JauntMFD*>(host::DisplayObject(host::OpenDisplay("Jaunt", 256, 256)));
   display.UpdateTarget("Moon", false);

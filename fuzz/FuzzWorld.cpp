@@ -5,35 +5,18 @@
 #include "host/Simulation.h"
 #include "host/World.h"
 #include "jump/JumpRandom.h"
+#include "support/WorldBuilder.h"
 
 namespace fuzz {
+
+using testing_world::AddBody;
+using testing_world::AddVessel;
 
 namespace {
 
 std::time_t fixedClock = 0;
 std::time_t FixedClock() {
   return fixedClock;
-}
-
-void AddBody(const char* name, double mass, double radius, VECTOR3 pos, VECTOR3 vel) {
-  host::BodySpec spec;
-  spec.name = name;
-  spec.mass = mass;
-  spec.radius = radius;
-  spec.pos = pos;
-  spec.vel = vel;
-  host::TheWorld().AddBody(spec);
-}
-
-// Facing along `forward`, with the local +y along the global +z.
-ObjectHandle AddVessel(const char* name, VECTOR3 pos, VECTOR3 vel, VECTOR3 forward) {
-  host::VesselSpec spec;
-  spec.name = name;
-  spec.size = 20;
-  spec.pos = pos;
-  spec.vel = vel;
-  spec.attitude = host::Rotation::FromAxes(forward, MakeVector(0, 0, 1));
-  return host::TheWorld().AddVessel(spec);
 }
 
 }  // namespace
@@ -54,10 +37,12 @@ int ResetWorld(std::uint32_t clock) {
   AddBody("Earth", 5.972e24, 6.371e6, MakeVector(1.496e11, 0, 0), MakeVector(0, 29780, 0));
   AddBody("Moon", 7.342e22, 1.737e6, MakeVector(1.496e11 + 3.844e8, 0, 0),
           MakeVector(0, 29780 + 1022, 0));
+  // Both vessels 20 m, with their local +y along the global +z.
+  const VECTOR3 up = MakeVector(0, 0, 1);
   const ObjectHandle ship = AddVessel("GL-01", MakeVector(1.496e11 + 7e6, 0, 0),
-                                      MakeVector(0, 29780 + 7500, 0), MakeVector(0, 1, 0));
-  AddVessel("ISS", MakeVector(1.496e11 - 6.8e6, 1000, 0), MakeVector(0, 29780 - 7660, 0),
-            MakeVector(1, 0, 0));
+                                      MakeVector(0, 29780 + 7500, 0), 20, MakeVector(0, 1, 0), up);
+  AddVessel("ISS", MakeVector(1.496e11 - 6.8e6, 1000, 0), MakeVector(0, 29780 - 7660, 0), 20,
+            MakeVector(1, 0, 0), up);
   host::TheWorld().SetFocus(ship);
   return host::OpenDisplay("Jaunt", 256, 256);
 }

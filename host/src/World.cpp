@@ -14,14 +14,13 @@ namespace {
 // (and for attachment points, which live in their vessels). A plain array
 // keeps the lookup that every host service makes to one indexed load.
 std::vector<Object*> liveIndex{nullptr};
-std::uintptr_t lastSerial = 0;
 
 std::uintptr_t SerialOf(const void* handle) {
   return reinterpret_cast<std::uintptr_t>(handle);
 }
 void* NewHandle() {
   liveIndex.push_back(nullptr);
-  return reinterpret_cast<void*>(++lastSerial);
+  return reinterpret_cast<void*>(liveIndex.size() - 1);
 }
 
 bool SameName(const std::string& a, const std::string& b) {
@@ -113,7 +112,7 @@ Object* World::FindByName(const std::string& name) {
 
 bool World::IsStale(ObjectHandle handle) const {
   const std::uintptr_t serial = SerialOf(handle);
-  return serial != 0 && serial <= lastSerial && liveIndex[serial] == nullptr;
+  return serial != 0 && serial < liveIndex.size() && liveIndex[serial] == nullptr;
 }
 
 VESSEL* World::Interface(ObjectHandle handle) {

@@ -12,7 +12,7 @@
 namespace {
 
 void AskJumpConfirmation(JauntMFD& display) {
-  display.UpdateTarget(display.target != nullptr ? display.targetName : noTargetName, true);
+  display.UpdateTarget(display.SelectedTargetName(), true);
   char question[100];
   std::snprintf(question, sizeof question, "Probability of safe jaunt: %.1f%% Proceed? (y/n)",
                 (1 - display.failureChance) * 100);

@@ -6,6 +6,9 @@
 
 #include "../plugin/HostApi.h"
 
+// Passed as a target name, it means: no target.
+extern const char noTargetName[];
+
 class JauntMFD : public MFD {
  public:
   JauntMFD(std::uint32_t w, std::uint32_t h, VESSEL* vessel);
@@ -25,6 +28,8 @@ class JauntMFD : public MFD {
   // vessel; false without a focus vessel or when the target cannot be
   // approached to the set distance.
   bool SolveDestination();
+  // The name that plans with the present choice: the target's, or none.
+  const char* SelectedTargetName() const { return target != nullptr ? targetName : noTargetName; }
   // Makes the confirmed jump; false when nothing was done.
   bool ExecuteJump();
 
@@ -63,8 +68,6 @@ class JauntMFD : public MFD {
 
 // The display constructed last; null again once any display is destroyed.
 extern JauntMFD* currentDisplay;
-// Passed as a target name, it means: no target.
-extern const char noTargetName[];
 
 // The live display that handed out `token`, or null when it is gone.
 JauntMFD* DisplayFromToken(void* token);

@@ -7,8 +7,8 @@ std::int32_t releaseCountdown = -1;
 
 namespace {
 
+// A jump is being carried while `carrier` is set.
 struct Carried {
-  bool pending = false;
   ObjectHandle carrier = nullptr;
   VESSEL* carrierVessel = nullptr;
   AttachmentHandle carrierAttachment = nullptr;
@@ -31,17 +31,17 @@ void Release() {
 }  // namespace
 
 void StartRelease(const JauntMFD& display) {
-  carried = {true, display.carrier, display.carrierVessel, display.carrierAttachment,
+  carried = {display.carrier, display.carrierVessel, display.carrierAttachment,
              display.InputToken()};
   releaseCountdown = -1;
 }
 
 bool ReleasePending() {
-  return carried.pending;
+  return carried.carrier != nullptr;
 }
 
 extern "C" void opcTimestep(double /*simt*/, double /*simdt*/, double /*mjd*/) {
-  if (!carried.pending) return;
+  if (!ReleasePending()) return;
   const std::int32_t c = releaseCountdown == -1 ? 2 : releaseCountdown;
   releaseCountdown = c - 1;
   if (c == 0) Release();

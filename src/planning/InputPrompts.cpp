@@ -10,7 +10,7 @@ constexpr int visibleLength = 20;
 // Plans again with the current target, or without one.
 void Replan(JauntMFD& display) {
   display.estimateValid = false;
-  display.UpdateTarget(display.target != nullptr ? display.targetName : noTargetName, true);
+  display.UpdateTarget(display.SelectedTargetName(), true);
 }
 
 }  // namespace
