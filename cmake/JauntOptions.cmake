@@ -2,6 +2,7 @@
 option(JAUNT_BUILD_TESTS "Build the tests" ON)
 option(JAUNT_WERROR "Treat compiler warnings as errors" OFF)
 option(JAUNT_SANITIZE "Build with AddressSanitizer and UndefinedBehaviorSanitizer" OFF)
+option(JAUNT_MSVC_ABI "Build the module and the stand-in Orbiter.exe for the real host's ABI" OFF)
 
 set(CMAKE_CXX_STANDARD 20)
 set(CMAKE_CXX_STANDARD_REQUIRED ON)

@@ -12,7 +12,7 @@ if [ -z "${JAUNT_WINEPREFIX:-}" ]; then
 fi
 mkdir -p "$JAUNT_WINEPREFIX"
 WINEPREFIX=$(cd "$JAUNT_WINEPREFIX" && pwd)  # Wine takes absolute paths only
-WINEDEBUG=-all
+WINEDEBUG=${WINEDEBUG:--all}  # quiet unless the caller asks for a channel
 # No .NET or browser engine: their installers would ask on the screen.
 WINEDLLOVERRIDES="mscoree,mshtml="
 export WINEPREFIX WINEDEBUG WINEDLLOVERRIDES

@@ -176,10 +176,11 @@ class Cockpit {
       Put(top, left, "(no display open)");
       return left + 20;
     }
-    const int rows = static_cast<int>(display->Height()) / cellHeight;
+    const int rows = static_cast<int>(host::FieldsOf(*display).height) / cellHeight;
     const host::Page page = host::DrawDisplay(number);
-    const std::vector<std::string> grid =
-        PageGrid(page, std::max(columns, static_cast<int>(display->Width()) / cellWidth), rows);
+    const std::vector<std::string> grid = PageGrid(
+        page, std::max(columns, static_cast<int>(host::FieldsOf(*display).width) / cellWidth),
+        rows);
     // Never narrower than before: the frame should not jump as text changes.
     columns = grid.empty() ? columns : static_cast<int>(grid.front().size());
     const int frameLeft = left + labelWidth, frameRight = frameLeft + columns + 1;
@@ -195,7 +196,8 @@ class Cockpit {
     for (int button = 0; button < 2 * buttonsPerSide; ++button) {
       const char* label = display->ButtonLabel(button);
       if (label == nullptr) continue;
-      const int row = top + 1 + ButtonY(button, static_cast<int>(display->Height())) / cellHeight;
+      const int row =
+          top + 1 + ButtonY(button, static_cast<int>(host::FieldsOf(*display).height)) / cellHeight;
       if (button < buttonsPerSide) {
         char text[16];
         std::snprintf(text, sizeof text, "%d %-4.4s", button + 1, label);

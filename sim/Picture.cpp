@@ -94,7 +94,7 @@ bool WriteDisplayPicture(int number, const std::string& path, std::string& error
     return false;
   }
   ReleaseFontCachesAtExit();
-  const double width = display->Width(), height = display->Height();
+  const double width = host::FieldsOf(*display).width, height = host::FieldsOf(*display).height;
   const host::Page page = host::DrawDisplay(number);
 
   cairo_surface_t* surface = cairo_image_surface_create(

@@ -8,8 +8,8 @@ class DisplayStateTest : public ModuleTest {};
 
 TEST_F(DisplayStateTest, NewDisplayStartsWithoutTargetAndWithDefaultSettings) {
   const JauntMFD& display = OpenJaunt(400, 200);
-  EXPECT_EQ(display.Width(), 400u);
-  EXPECT_EQ(display.Height(), 200u);
+  EXPECT_EQ(host::FieldsOf(display).width, 400u);
+  EXPECT_EQ(host::FieldsOf(display).height, 200u);
   EXPECT_EQ(display.target, nullptr);
   EXPECT_STREQ(display.targetName, "None");
   EXPECT_EQ(display.distanceSetting, 1e9);
@@ -25,7 +25,7 @@ TEST_F(DisplayStateTest, NewDisplayStartsWithoutTargetAndWithDefaultSettings) {
 TEST_F(DisplayStateTest, DisplayIsOpenedOnTheFocusVessel) {
   Focus(AddVessel("GL-01", MakeVector(0, 0, 0)));
   const JauntMFD& display = OpenJaunt();
-  EXPECT_EQ(display.Vessel(), host::TheWorld().Interface(host::TheWorld().Focus()));
+  EXPECT_EQ(host::FieldsOf(display).vessel, host::TheWorld().Interface(host::TheWorld().Focus()));
 }
 
 TEST_F(DisplayStateTest, NewestDisplayIsCurrentAndAnyClosingEmptiesIt) {

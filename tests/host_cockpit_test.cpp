@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "HostServices.h"
+#include "host/Displays.h"
 #include "host/InputBox.h"
 #include "support/TestWorld.h"
 
@@ -19,21 +20,26 @@ struct Log {
 
 class ProbeDisplay : public MFD {
  public:
-  ProbeDisplay(std::uint32_t w, std::uint32_t h, VESSEL* v) : MFD(w, h, v) {
+  ProbeDisplay(DWORD w, DWORD h, VESSEL* v) : MFD(w, h, v) {
     Log::events.push_back("open " + std::to_string(w) + "x" + std::to_string(h));
   }
   ~ProbeDisplay() override { Log::events.push_back("close"); }
-  void DrawPage(HDC hdc) override {
+  void Update(HDC hdc) override {
     Title(hdc, "Probe");
     TextOutA(hdc, 10, 48, "hello world", 5);
   }
 };
 
-std::intptr_t ProbeProc(std::uint32_t msg, std::uint32_t, std::uint32_t size, std::uintptr_t v) {
-  if (msg != 1) return 0;
-  return reinterpret_cast<std::intptr_t>(
-      new ProbeDisplay(size & 0xFFFF, size >> 16, reinterpret_cast<VESSEL*>(v)));
+// Opens on the plain open message only, as the Jaunt mode does.
+MfdMessageResult ProbeProc(UINT msg, UINT, WPARAM size, LPARAM v) {
+  Log::events.push_back("message " + std::to_string(msg));
+  if (msg != OAPI_MSG_MFD_OPENED) return 0;
+  return reinterpret_cast<MfdMessageResult>(new ProbeDisplay(static_cast<DWORD>(size & 0xFFFF),
+                                                             static_cast<DWORD>(size >> 16),
+                                                             reinterpret_cast<VESSEL*>(v)));
 }
+
+char probeName[] = "Probe";
 
 bool Accepting(void*, char* text, void* data) {
   Log::events.push_back(std::string("answer ") + text + " " + static_cast<const char*>(data));
@@ -45,7 +51,7 @@ class CockpitTest : public HostTest {
   void SetUp() override {
     HostTest::SetUp();
     Log::events.clear();
-    MFDMODESPEC spec{"Probe", 0x19, ProbeProc};
+    MFDMODESPEC spec{probeName, 0x19, ProbeProc};
     mode = oapiRegisterMFDMode(spec);
   }
   void TearDown() override {
@@ -64,7 +70,14 @@ TEST_F(CockpitTest, DisplaysAreOpenedNumberedDrawnAndClosed) {
   EXPECT_EQ(page.runs, (std::vector<host::TextRun>{{10, 48, "hello"}}));
   EXPECT_TRUE(host::CloseDisplay(first));
   EXPECT_EQ(host::OpenDisplays(), std::vector<int>{second});
-  EXPECT_EQ(Log::events, (std::vector<std::string>{"open 300x200", "open 256x256", "close"}));
+  EXPECT_EQ(Log::events,
+            (std::vector<std::string>{"message 4", "message 1", "open 300x200", "message 4",
+                                      "message 1", "open 256x256", "close"}));
+  // The host writes its font's character size into every display it opens.
+  const host::MfdFields fields = host::FieldsOf(*host::DisplayObject(second));
+  EXPECT_EQ(fields.width, 256u);
+  EXPECT_EQ(fields.charWidth, host::charWidth);
+  EXPECT_EQ(fields.charHeight, host::charHeight);
 }
 
 TEST_F(CockpitTest, MisuseIsRefusedAndReported) {
@@ -90,21 +103,23 @@ TEST_F(CockpitTest, FocusChangeReopensDisplaysUnderTheirNumbers) {
   const int number = host::OpenDisplay("Probe", 256, 256);
   host::ChangeFocus(b);
   EXPECT_EQ(host::OpenDisplays(), std::vector<int>{number});
-  EXPECT_EQ(host::DisplayObject(number)->Vessel(), oapiGetVesselInterface(b));
-  EXPECT_EQ(Log::events, (std::vector<std::string>{"open 256x256", "close", "open 256x256"}));
+  EXPECT_EQ(host::FieldsOf(*host::DisplayObject(number)).vessel, oapiGetVesselInterface(b));
+  EXPECT_EQ(Log::events,
+            (std::vector<std::string>{"message 4", "message 1", "open 256x256", "close",
+                                      "message 4", "message 1", "open 256x256"}));
 }
 
 TEST_F(CockpitTest, UnregisteringAModeClosesItsDisplays) {
   host::OpenDisplay("Probe", 256, 256);
   EXPECT_TRUE(oapiUnregisterMFDMode(mode));
   EXPECT_TRUE(host::OpenDisplays().empty());
-  MFDMODESPEC spec{"Probe", 0x19, ProbeProc};
+  MFDMODESPEC spec{probeName, 0x19, ProbeProc};
   mode = oapiRegisterMFDMode(spec);
 }
 
 TEST_F(CockpitTest, RejectedAnswerKeepsTheBoxOpenAndAcceptedOneClosesIt) {
-  char data[] = "d1";
-  ASSERT_TRUE(oapiOpenInputBox("Title?", Accepting, nullptr, 7, data));
+  char data[] = "d1", title[] = "Title?";
+  oapiOpenInputBox(title, Accepting, nullptr, 7, data);
   EXPECT_EQ(host::OpenInputBox()->title, "Title?");
   EXPECT_EQ(host::OpenInputBox()->visibleLength, 7);
   EXPECT_EQ(host::AnswerInputBox("no"), false);
@@ -117,11 +132,11 @@ TEST_F(CockpitTest, RejectedAnswerKeepsTheBoxOpenAndAcceptedOneClosesIt) {
 
 TEST_F(CockpitTest, NewBoxReplacesTheOpenOneAndCancelCallsNothing) {
   char first[] = "first", second[] = "second";
-  std::string title = "One";
-  oapiOpenInputBox(title.c_str(), Accepting, nullptr, 20, first);
-  title = "changed";  // the host keeps its own copy
+  char title[] = "One", two[] = "Two";
+  oapiOpenInputBox(title, Accepting, nullptr, 20, first);
+  title[0] = 'X';  // the host keeps its own copy
   EXPECT_EQ(host::OpenInputBox()->title, "One");
-  oapiOpenInputBox("Two", Accepting, nullptr, 20, second);
+  oapiOpenInputBox(two, Accepting, nullptr, 20, second);
   EXPECT_EQ(host::AnswerInputBox("no"), false);
   EXPECT_TRUE(host::CancelInputBox());
   EXPECT_FALSE(host::CancelInputBox());

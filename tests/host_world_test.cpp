@@ -15,8 +15,9 @@ class HostWorldTest : public HostTest {};
 TEST_F(HostWorldTest, NamesAreFoundInAnyCaseAndWrittenAsTheHostSpellsThem) {
   const ObjectHandle earth = AddBody("Earth", 5.972e24, 6.371e6, MakeVector(1.5e11, 0, 0));
   AddVessel("earth", MakeVector(0, 0, 0));  // a later namesake is never found first
-  EXPECT_EQ(oapiGetObjectByName("EARTH"), earth);
-  EXPECT_EQ(oapiGetObjectByName("Eart"), nullptr);
+  char upper[] = "EARTH", partial[] = "Eart";
+  EXPECT_EQ(oapiGetObjectByName(upper), earth);
+  EXPECT_EQ(oapiGetObjectByName(partial), nullptr);
 
   char name[6];
   std::memset(name, '#', sizeof name);

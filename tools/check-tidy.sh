@@ -8,8 +8,8 @@ build=${TIDY_BUILD:-build/tidy}
 
 cmake --preset dev -B "$build" -DJAUNT_BUILD_TESTS=OFF >/dev/null
 
-# The Windows sources are compiled only by the cross build.
-files=$(git ls-files 'src/*.cpp' 'host/*.cpp' | grep -v '/windows/')
+# The Windows sources are compiled only by the cross builds.
+files=$(git ls-files 'src/*.cpp' 'host/*.cpp' | grep -v -e '/windows/' -e '/msvc/')
 echo "clang-tidy: $(echo "$files" | wc -l) files of src/ and host/"
 log=$(mktemp)
 trap 'rm -f "$log"' EXIT

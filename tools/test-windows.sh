@@ -1,24 +1,31 @@
 #!/bin/sh
-# The Windows suite: the module, the stand-in host, the simulator and the
-# tests built as 32-bit Windows programs with mingw-w64 and run under Wine,
-# headless, in a throwaway prefix inside the build tree. Expects the build
-# and windows package groups (tools/install-deps.sh) to be installed.
+# The Windows suites, run under Wine, headless, in throwaway prefixes inside
+# the build trees. Expects the build and windows package groups
+# (tools/install-deps.sh) to be installed.
+#  1. windows-i686 (mingw-w64): the stand-in host's world as Windows DLLs
+#     (jaunthost.dll, jauntsim.dll), with the host's and the simulator's
+#     unit tests.
+#  2. msvc-i686 (clang, lld-link): JauntMFD.dll for the real host's
+#     Microsoft ABI, its imports and exports, and the end-to-end scripts flown
+#     through it by the stand-in Orbiter.exe on that world.
 set -eu
 cd "$(dirname "$0")/.."
-preset=windows-i686
-prefix="$PWD/build/$preset/wineprefix"
 
-echo "== Windows suite ($preset: JauntMFD.dll, PE32, run under $(wine --version))"
-cmake --preset "$preset" >/dev/null
-cmake --build --preset "$preset"
 status=0
-JAUNT_WINEPREFIX="$prefix" ctest --preset "$preset" || status=$?
-# Wine's server stays a few seconds after the last program; the suite ends
-# with it, so that nothing of the suite outlives the run.
-if [ -d "$prefix" ]; then WINEPREFIX="$prefix" wineserver -w 2>/dev/null || true; fi
+for preset in windows-i686 msvc-i686; do
+  prefix="$PWD/build/$preset/wineprefix"
+  echo "== Windows suite ($preset, run under $(wine --version))"
+  cmake --preset "$preset" >/dev/null
+  cmake --build --preset "$preset"
+  JAUNT_WINEPREFIX="$prefix" ctest --preset "$preset" || status=1
+  # Wine's server stays a few seconds after the last program; the suite ends
+  # with it, so that nothing of the suite outlives the run.
+  if [ -d "$prefix" ]; then WINEPREFIX="$prefix" wineserver -w 2>/dev/null || true; fi
+  [ "$status" -eq 0 ] || break
+done
 if [ "$status" -eq 0 ]; then
-  echo "== Windows suite ($preset) passed"
+  echo "== Windows suites passed"
 else
-  echo "== Windows suite ($preset) FAILED"
+  echo "== Windows suites FAILED"
 fi
 exit "$status"

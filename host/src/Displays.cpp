@@ -1,9 +1,11 @@
 #include "host/Displays.h"
 
-#include <algorithm>
 #include <map>
+#include <memory>
 
+#include "ForeignDisplay.h"
 #include "HostServices.h"
+#include "ModeRegistry.h"
 #include "host/Diagnostics.h"
 #include "host/World.h"
 
@@ -13,13 +15,14 @@ namespace {
 
 struct Mode {
   std::string name;
-  std::uint32_t key;
+  DWORD key;
   MfdMessageProc proc;
+  const DisplayDriver* driver;  // null: a module of this host's own ABI
 };
 
 struct Display {
   std::string mode;
-  std::uint32_t width, height;
+  DWORD width, height;
   MFD* object;
 };
 
@@ -35,14 +38,31 @@ const Mode* FindMode(const std::string& name) {
   return nullptr;
 }
 
-MFD* CreateDisplayObject(const Mode& mode, std::uint32_t width, std::uint32_t height) {
+// The host's protocol: the extended open first, the plain one when that
+// opened nothing.
+MFD* AskMode(const Mode& mode, DWORD width, DWORD height, VESSEL* vessel) {
+  const WPARAM size = width | (height << 16);
+  const auto lparam = reinterpret_cast<LPARAM>(vessel);
+  MfdMessageResult result = mode.proc(OAPI_MSG_MFD_OPENEDEX, 0, size, lparam);
+  if (result == 0) result = mode.proc(OAPI_MSG_MFD_OPENED, 0, size, lparam);
+  return reinterpret_cast<MFD*>(result);
+}
+
+MFD* CreateDisplayObject(const Mode& mode, DWORD width, DWORD height) {
   if (width > 0xFFFF || height > 0xFFFF) {
     Report("display size out of range");
     return nullptr;
   }
-  const std::uint32_t size = width | (height << 16);
-  const auto vessel = reinterpret_cast<std::uintptr_t>(oapiGetFocusInterface());
-  return reinterpret_cast<MFD*>(mode.proc(OAPI_MSG_MFD_OPENED, 0, size, vessel));
+  VESSEL* vessel = oapiGetFocusInterface();
+  MFD* object = nullptr;
+  if (mode.driver == nullptr) {
+    object = AskMode(mode, width, height, vessel);
+  } else if (void* foreign = mode.driver->open(mode.proc, width, height, vessel)) {
+    object = new ForeignDisplay(*mode.driver, foreign, width, height, vessel);
+  }
+  // The host's font, written into the object as the host does.
+  if (object != nullptr) SetCharSize(*object, charWidth, charHeight);
+  return object;
 }
 
 void Destroy(std::map<int, Display>::iterator it) {
@@ -53,6 +73,15 @@ void Destroy(std::map<int, Display>::iterator it) {
 
 }  // namespace
 
+int RegisterMode(const MFDMODESPEC& spec, const DisplayDriver* driver) {
+  if (spec.name == nullptr || spec.msgproc == nullptr) {
+    Report("oapiRegisterMFDMode: needs a name and a message procedure");
+    return -1;
+  }
+  modes[++lastModeId] = {spec.name, spec.key, spec.msgproc, driver};
+  return lastModeId;
+}
+
 std::vector<ModeInfo> RegisteredModes() {
   std::vector<ModeInfo> list;
   list.reserve(modes.size());
@@ -60,7 +89,7 @@ std::vector<ModeInfo> RegisteredModes() {
   return list;
 }
 
-int OpenDisplay(const std::string& modeName, std::uint32_t width, std::uint32_t height) {
+int OpenDisplay(const std::string& modeName, DWORD width, DWORD height) {
   const Mode* mode = FindMode(modeName);
   if (mode == nullptr) {
     Report("no display mode " + modeName);
@@ -75,14 +104,14 @@ int OpenDisplay(const std::string& modeName, std::uint32_t width, std::uint32_t 
   return lastDisplay;
 }
 
-std::intptr_t SendModeMessage(const std::string& modeName, std::uint32_t msg, std::uint32_t size,
-                              std::uintptr_t vessel) {
+MfdMessageResult SendModeMessage(const std::string& modeName, UINT msg, WPARAM wparam,
+                                 LPARAM lparam) {
   const Mode* mode = FindMode(modeName);
   if (mode == nullptr) {
     Report("no display mode " + modeName);
     return 0;
   }
-  return mode->proc(msg, 0, size, vessel);
+  return mode->proc(msg, 0, wparam, lparam);
 }
 
 bool CloseDisplay(int number) {
@@ -123,7 +152,7 @@ Page DrawDisplay(int number) {
     return {};
   }
   PageRecorder recorder;
-  object->DrawPage(recorder.Dc());
+  object->Update(recorder.Dc());
   return recorder.Finish();
 }
 
@@ -145,18 +174,12 @@ void ChangeFocus(ObjectHandle vessel) {
 
 }  // namespace host
 
-using namespace host;
-
 int oapiRegisterMFDMode(MFDMODESPEC& spec) {
-  if (spec.name == nullptr || spec.msgproc == nullptr) {
-    Report("oapiRegisterMFDMode: needs a name and a message procedure");
-    return -1;
-  }
-  modes[++lastModeId] = {spec.name, spec.key, spec.msgproc};
-  return lastModeId;
+  return host::RegisterMode(spec, nullptr);
 }
 
 bool oapiUnregisterMFDMode(int id) {
+  using namespace host;
   auto it = modes.find(id);
   if (it == modes.end()) {
     Report("oapiUnregisterMFDMode: unknown mode " + std::to_string(id));

@@ -46,16 +46,14 @@ bool CancelInputBox() {
 
 }  // namespace host
 
-bool oapiOpenInputBox(const char* title, InputCallback callback, const char* initialText,
-                      int visibleLength, void* userData) {
-  if (callback == nullptr) {
+// The host's signature takes the texts as char*; it only reads them.
+// NOLINTNEXTLINE(readability-non-const-parameter)
+void oapiOpenInputBox(char* title, InputCallback Clbk, char* buf, int vislen, void* usrdata) {
+  if (Clbk == nullptr) {
     host::Report("oapiOpenInputBox: no callback");
-    return false;
+    return;
   }
-  host::openBox = host::Box{
-      {title != nullptr ? title : "", initialText != nullptr ? initialText : "", visibleLength},
-      callback,
-      userData};
+  host::openBox =
+      host::Box{{title != nullptr ? title : "", buf != nullptr ? buf : "", vislen}, Clbk, usrdata};
   ++host::boxesOpened;
-  return true;
 }

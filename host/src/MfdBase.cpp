@@ -1,30 +1,71 @@
 // The host's display base class and its default behaviour.
+#include <cstddef>
+
 #include "HostMfd.h"
+#include "host/Displays.h"
 #include "host/PageRecorder.h"
 
-MFD::MFD(std::uint32_t w, std::uint32_t h, VESSEL* vessel) : W(w), H(h), pV(vessel) {}
+MFD::MFD(DWORD w, DWORD h, VESSEL* vessel) : W(w), H(h), cw(0), ch(0), pV(vessel), instr(nullptr) {}
 MFD::~MFD() = default;
 
-bool MFD::ConsumeKeyBuffered(std::uint32_t /*key*/) {
+bool MFD::ConsumeKeyBuffered(DWORD /*key*/) {
   return false;
 }
-bool MFD::ConsumeKeyImmediate(char* /*keystate*/) {
+bool MFD::ConsumeKeyImmediate(char* /*kstate*/) {
   return false;
 }
-bool MFD::ConsumeButton(int /*button*/, int /*event*/) {
+bool MFD::ConsumeButton(int /*bt*/, int /*event*/) {
   return false;
 }
-const char* MFD::ButtonLabel(int /*button*/) {
+char* MFD::ButtonLabel(int /*bt*/) {
   return nullptr;
 }
 int MFD::ButtonMenu(const MFDBUTTONMENU** /*menu*/) const {
   return 0;
 }
-void MFD::ReadStatus(void* /*scenario*/) {}
-void MFD::WriteStatus(void* /*scenario*/) const {}
+void MFD::WriteStatus(FileHandle /*scn*/) const {}
+void MFD::ReadStatus(FileHandle /*scn*/) {}
 void MFD::StoreStatus() const {}
 void MFD::RecallStatus() {}
 
-void MFD::Title(HDC hdc, const char* title) const {
-  host::RecordTitle(hdc, title);
+void MFD::Title(HDC hDC, const char* title) const {
+  host::RecordTitle(hDC, title);
 }
+
+namespace host {
+
+namespace {
+
+// Reaches the protected fields of any display object: a pointer to a member
+// named through a derived class is a pointer to the base's member.
+struct Fields : MFD {
+  static constexpr DWORD MFD::*width = &Fields::W;
+  static constexpr DWORD MFD::*height = &Fields::H;
+  static constexpr DWORD MFD::*charWidth = &Fields::cw;
+  static constexpr DWORD MFD::*charHeight = &Fields::ch;
+  static constexpr VESSEL* MFD::*vessel = &Fields::pV;
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Winvalid-offsetof"  // the layout is the point here
+  static constexpr std::size_t VesselOffset() {
+    return offsetof(Fields, pV);
+  }
+#pragma GCC diagnostic pop
+};
+
+// The 32-bit host's layout, into which it writes; 64-bit pointers widen it.
+static_assert(Fields::VesselOffset() == (sizeof(void*) == 4 ? 20 : 24));
+static_assert(sizeof(MFD) == (sizeof(void*) == 4 ? 28 : 40));
+
+}  // namespace
+
+MfdFields FieldsOf(const MFD& display) {
+  return {display.*Fields::width, display.*Fields::height, display.*Fields::charWidth,
+          display.*Fields::charHeight, display.*Fields::vessel};
+}
+
+void SetCharSize(MFD& display, DWORD width, DWORD height) {
+  display.*Fields::charWidth = width;
+  display.*Fields::charHeight = height;
+}
+
+}  // namespace host

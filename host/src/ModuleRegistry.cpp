@@ -11,6 +11,7 @@ namespace host {
 namespace {
 std::vector<std::unique_ptr<LoadedModule>> modules;
 std::vector<const LoadedModule*> view;
+StepCallbacks stepCallbacks = StepCallbacks::PreStep;
 
 void RebuildView() {
   view.clear();
@@ -25,7 +26,9 @@ const LoadedModule* LoadModule(const std::string& path, std::string& error) {
   if (auto getInterface =
           reinterpret_cast<OpcGetInterfaceFn>(FindLibrarySymbol(library, "__opcGetInterface")))
     callbacks = getInterface();
-  modules.push_back(std::make_unique<LoadedModule>(LoadedModule{path, library, callbacks}));
+  const auto preStep = reinterpret_cast<OpcStepFn>(FindLibrarySymbol(library, "opcPreStep"));
+  modules.push_back(
+      std::make_unique<LoadedModule>(LoadedModule{path, library, callbacks, preStep}));
   RebuildView();
   return modules.back().get();
 }
@@ -49,10 +52,17 @@ const std::vector<const LoadedModule*>& LoadedModules() {
   return view;
 }
 
+void UseStepCallbacks(StepCallbacks which) {
+  stepCallbacks = which;
+}
+
 void CallTimestep(double simt, double simdt, double mjd) {
+  const bool byName = stepCallbacks != StepCallbacks::Timestep;
+  const bool fromTable = stepCallbacks != StepCallbacks::PreStep;
   for (const auto& module : modules) {
-    if (module->callbacks == nullptr || module->callbacks->opcTimestep == nullptr) continue;
-    reinterpret_cast<OpcTimestepFn>(module->callbacks->opcTimestep)(simt, simdt, mjd);
+    if (byName && module->preStep != nullptr) module->preStep(simt, simdt, mjd);
+    if (fromTable && module->callbacks != nullptr && module->callbacks->opcTimestep != nullptr)
+      reinterpret_cast<OpcStepFn>(module->callbacks->opcTimestep)(simt, simdt, mjd);
   }
 }
 

@@ -7,7 +7,9 @@
 
 using namespace host;
 
-ObjectHandle oapiGetObjectByName(const char* name) {
+// The host's signature takes the name as char*; it only reads it.
+// NOLINTNEXTLINE(readability-non-const-parameter)
+ObjectHandle oapiGetObjectByName(char* name) {
   if (name == nullptr) return nullptr;
   Object* object = TheWorld().FindByName(name);
   return object != nullptr ? object->handle : nullptr;
@@ -56,13 +58,13 @@ void oapiGetGlobalVel(ObjectHandle handle, VECTOR3* vel) {
   if (vel != nullptr) *vel = object != nullptr ? object->vel : VECTOR3{};
 }
 
-std::uint32_t oapiGetGbodyCount() {
-  return static_cast<std::uint32_t>(TheWorld().Bodies().size());
+DWORD oapiGetGbodyCount() {
+  return static_cast<DWORD>(TheWorld().Bodies().size());
 }
 
-ObjectHandle oapiGetGbodyByIndex(std::uint32_t index) {
+ObjectHandle oapiGetGbodyByIndex(int index) {
   const auto& bodies = TheWorld().Bodies();
-  if (index < bodies.size()) return bodies[index];
+  if (index >= 0 && static_cast<std::size_t>(index) < bodies.size()) return bodies[index];
   Report("oapiGetGbodyByIndex: no celestial body " + std::to_string(index));
   return nullptr;
 }
@@ -85,8 +87,13 @@ VESSEL* oapiGetVesselInterface(ObjectHandle handle) {
   return object->iface;
 }
 
-ObjectHandle oapiCreateVesselEx(const char* name, const char* className,
-                                const VesselStateRecord* state) {
+bool oapiIsVessel(ObjectHandle handle) {
+  // Asking is how a plug-in checks a handle it kept: no report.
+  return TheWorld().Interface(handle) != nullptr;
+}
+
+ObjectHandle oapiCreateVesselEx(const char* name, const char* className, const void* status) {
+  const auto* state = static_cast<const VesselStateRecord*>(status);
   if (name == nullptr || className == nullptr || state == nullptr || state->version != 2) {
     Report("oapiCreateVesselEx: needs a name, a class and a version 2 state record");
     return nullptr;

@@ -7,42 +7,47 @@
 
 using namespace host;
 
-VESSEL::VESSEL(ObjectHandle vessel) : handle(vessel) {}
+VESSEL::VESSEL(ObjectHandle hVessel, int /*fmodel*/) : handle(hVessel) {}
 VESSEL::~VESSEL() = default;
+
+ObjectHandle VESSEL::GetHandle() const {
+  return handle;
+}
 
 void VESSEL::GetGlobalPos(VECTOR3& pos) const {
   Object* self = LiveObject(handle, "VESSEL::GetGlobalPos");
   pos = self != nullptr ? self->pos : VECTOR3{};
 }
 
-void VESSEL::GlobalRot(const VECTOR3& local, VECTOR3& global) const {
+void VESSEL::GlobalRot(const VECTOR3& rloc, VECTOR3& rglob) const {
   Object* self = LiveObject(handle, "VESSEL::GlobalRot");
-  global = self != nullptr ? self->attitude.Apply(local) : VECTOR3{};
+  rglob = self != nullptr ? self->attitude.Apply(rloc) : VECTOR3{};
 }
 
-AttachmentHandle VESSEL::CreateAttachment(bool childSide, const VECTOR3& pos, const VECTOR3& dir,
+AttachmentHandle VESSEL::CreateAttachment(bool toparent, const VECTOR3& pos, const VECTOR3& dir,
                                           const VECTOR3& rot, const char* id, bool loose) const {
   Object* self = LiveObject(handle, "VESSEL::CreateAttachment");
   if (self == nullptr) return nullptr;
-  AttachmentPoint point{TheWorld().NewPointHandle(), childSide, pos, dir, rot,
+  AttachmentPoint point{TheWorld().NewPointHandle(), toparent, pos, dir, rot,
                         id != nullptr ? id : "",     loose};
   self->points.push_back(point);
   return point.handle;
 }
 
-std::uint32_t VESSEL::AttachmentCount(bool childSide) const {
+DWORD VESSEL::AttachmentCount(bool toparent) const {
   Object* self = LiveObject(handle, "VESSEL::AttachmentCount");
   if (self == nullptr) return 0;
-  std::uint32_t n = 0;
-  for (const AttachmentPoint& point : self->points) n += point.childSide == childSide ? 1 : 0;
+  DWORD n = 0;
+  for (const AttachmentPoint& point : self->points) n += point.childSide == toparent ? 1 : 0;
   return n;
 }
 
-AttachmentHandle VESSEL::GetAttachmentHandle(bool childSide, std::uint32_t i) const {
+AttachmentHandle VESSEL::GetAttachmentHandle(bool toparent, DWORD i) const {
   Object* self = LiveObject(handle, "VESSEL::GetAttachmentHandle");
   if (self == nullptr) return nullptr;
+  DWORD seen = 0;
   for (const AttachmentPoint& point : self->points) {
-    if (point.childSide == childSide && i-- == 0) return point.handle;
+    if (point.childSide == toparent && seen++ == i) return point.handle;
   }
   Report("VESSEL::GetAttachmentHandle: no attachment point " + std::to_string(i) + " on " +
          self->name);
@@ -60,11 +65,11 @@ const char* VESSEL::GetAttachmentId(AttachmentHandle attachment) const {
 }
 
 bool VESSEL::AttachChild(ObjectHandle child, AttachmentHandle attachment,
-                         AttachmentHandle childAttachment) const {
+                         AttachmentHandle child_attachment) const {
   if (LiveObject(handle, "VESSEL::AttachChild") == nullptr ||
       LiveObject(child, "VESSEL::AttachChild") == nullptr)
     return false;
-  if (!TheWorld().Attach(handle, attachment, child, childAttachment)) {
+  if (!TheWorld().Attach(handle, attachment, child, child_attachment)) {
     Report("VESSEL::AttachChild: attachment refused");
     return false;
   }

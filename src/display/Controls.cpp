@@ -1,21 +1,18 @@
 // Keys and buttons of the Jaunt display. Each control is one row: its
 // button label, its menu entry and the key it stands for; a button press
 // goes through the key of its row.
-#include <array>
-#include <cstdint>
-#include <cstdio>
-
 #include "../jump/ExecuteJump.h"
 #include "../planning/InputPrompts.h"
 #include "JauntMFD.h"
+#include "TextFormat.h"
 
 namespace {
 
 void AskJumpConfirmation(JauntMFD& display) {
   display.UpdateTarget(display.SelectedTargetName(), true);
   char question[100];
-  std::snprintf(question, sizeof question, "Probability of safe jaunt: %.1f%% Proceed? (y/n)",
-                (1 - display.failureChance) * 100);
+  FormatText(question, sizeof question, "Probability of safe jaunt: %.1f%% Proceed? (y/n)",
+             (1 - display.failureChance) * 100);
   display.lastJumpSafe = true;
   oapiOpenInputBox(question, OnConfirmEntered, nullptr, 3, display.InputToken());
 }
@@ -36,11 +33,11 @@ void AskSpeed(JauntMFD& display) {
 struct Control {
   const char* label;
   MFDBUTTONMENU menu;
-  std::uint32_t key;  // DirectInput scan code
+  DWORD key;  // DirectInput scan code
   void (*action)(JauntMFD&);
 };
 
-constexpr std::array<Control, 5> controls{{
+constexpr Control controls[] = {
     {"TGT",
      {"<- Select target, final distance", "  to target, and final velocity.", 'T'},
      0x14,
@@ -55,23 +52,27 @@ constexpr std::array<Control, 5> controls{{
      0x2F,
      AskSpeed},
     {"JNT", {"<- Do the hyperspace jump", nullptr, 'W'}, 0x11, AskJumpConfirmation},
-}};
+};
+constexpr int controlCount = sizeof controls / sizeof controls[0];
 
 // The host takes the menu as one array of entries.
-constexpr std::array<MFDBUTTONMENU, controls.size()> menu = [] {
-  std::array<MFDBUTTONMENU, controls.size()> entries{};
-  for (std::size_t i = 0; i < controls.size(); ++i) entries[i] = controls[i].menu;
-  return entries;
+struct Menu {
+  MFDBUTTONMENU entries[controlCount];
+};
+constexpr Menu menu = [] {
+  Menu built{};
+  for (int i = 0; i < controlCount; ++i) built.entries[i] = controls[i].menu;
+  return built;
 }();
 
 const Control* ControlOfButton(int button) {
-  if (button < 0 || button >= static_cast<int>(controls.size())) return nullptr;
-  return &controls[static_cast<std::size_t>(button)];
+  if (button < 0 || button >= controlCount) return nullptr;
+  return &controls[button];
 }
 
 }  // namespace
 
-bool JauntMFD::ConsumeKeyBuffered(std::uint32_t key) {
+bool JauntMFD::ConsumeKeyBuffered(DWORD key) {
   for (const Control& control : controls) {
     if (control.key == key) {
       control.action(*this);
@@ -88,12 +89,13 @@ bool JauntMFD::ConsumeButton(int button, int event) {
   return true;
 }
 
-const char* JauntMFD::ButtonLabel(int button) {
+char* JauntMFD::ButtonLabel(int button) {
   const Control* control = ControlOfButton(button);
-  return control != nullptr ? control->label : nullptr;
+  // The host's signature asks for char*; it only reads the label.
+  return control != nullptr ? const_cast<char*>(control->label) : nullptr;
 }
 
 int JauntMFD::ButtonMenu(const MFDBUTTONMENU** entries) const {
-  if (entries != nullptr) *entries = menu.data();
-  return static_cast<int>(menu.size());
+  if (entries != nullptr) *entries = menu.entries;
+  return controlCount;
 }

@@ -1,9 +1,9 @@
 // The page of the Jaunt display, drawn at fixed device coordinates.
-#include <cstdio>
-#include <cstring>
+#include <string.h>
 
 #include "JauntMFD.h"
 #include "PageText.h"
+#include "TextFormat.h"
 
 namespace {
 
@@ -14,8 +14,8 @@ constexpr int rowHeight = 16;
 
 // Label and distance in one line, the distance cut to the room left.
 void LabelledDistance(char (&line)[100], const char* label, double metres, bool withAU) {
-  std::snprintf(line, sizeof line, "%s", label);
-  const std::size_t used = std::strlen(line);
+  FormatText(line, sizeof line, "%s", label);
+  const size_t used = strlen(line);
   FormatDistance(line + used, sizeof line - used, metres, withAU);
 }
 
@@ -29,12 +29,12 @@ void JauntMFD::DrawPage(HDC hdc) {
   // Live target data; a target the host no longer knows keeps its last data.
   const bool targetFound = target == nullptr || UpdateTarget(targetName, false);
 
-  std::snprintf(line, sizeof line, "[Shift-T] Target: %s", targetName);
+  FormatText(line, sizeof line, "[Shift-T] Target: %s", targetName);
   DrawLine(hdc, keyColumn, cursor, line);
   if (target != nullptr) {
     LabelledDistance(line, "Curr. distance: ", targetDistance, true);
     DrawLine(hdc, valueColumn, cursor, line);
-    std::snprintf(line, sizeof line, "Curr. velocity: %.3f Km/s", targetSpeed * 0.001);
+    FormatText(line, sizeof line, "Curr. velocity: %.3f Km/s", targetSpeed * 0.001);
     DrawLine(hdc, valueColumn, cursor, line);
     LabelledDistance(line, "Radius: ", targetRadius, false);
     DrawLine(hdc, valueColumn, cursor, line);
@@ -47,23 +47,22 @@ void JauntMFD::DrawPage(HDC hdc) {
   else
     DrawLine(hdc, valueColumn, cursor, "Target lost");
 
-  std::snprintf(line, sizeof line, "[Shift-D] %s",
-                target != nullptr ? "Final distance to target:" : "Distance to travel:");
+  FormatText(line, sizeof line, "[Shift-D] %s",
+             target != nullptr ? "Final distance to target:" : "Distance to travel:");
   DrawLine(hdc, keyColumn, cursor, line);
   FormatDistance(line, sizeof line, distanceSetting, true);
   DrawLine(hdc, valueColumn, cursor, line);
 
   cursor += rowHeight;
-  std::snprintf(line, sizeof line, "[Shift-V] %s",
-                target != nullptr ? "Final relative velocity:" : "Final absolute velocity:");
+  FormatText(line, sizeof line, "[Shift-V] %s",
+             target != nullptr ? "Final relative velocity:" : "Final absolute velocity:");
   DrawLine(hdc, keyColumn, cursor, line);
-  std::snprintf(line, sizeof line, "%.3f Km/s", speedSetting * 0.001);
+  FormatText(line, sizeof line, "%.3f Km/s", speedSetting * 0.001);
   DrawLine(hdc, valueColumn, cursor, line);
 
   cursor += rowHeight;
   if (estimateValid) {
-    std::snprintf(line, sizeof line, "Probability of safe jaunt: %.1f%%",
-                  (1 - failureChance) * 100);
+    FormatText(line, sizeof line, "Probability of safe jaunt: %.1f%%", (1 - failureChance) * 100);
     DrawLine(hdc, noticeColumn, cursor, line);
   }
   cursor += rowHeight;

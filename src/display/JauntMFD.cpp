@@ -1,7 +1,7 @@
 #include "JauntMFD.h"
 
-#include <cstdint>
-#include <cstring>
+#include <stdint.h>
+#include <stdlib.h>
 
 JauntMFD* currentDisplay = nullptr;
 const char noTargetName[] = "";
@@ -9,7 +9,7 @@ const char noTargetName[] = "";
 namespace {
 
 JauntMFD* liveDisplays = nullptr;
-std::uint32_t lastSerial = 0;
+uint32_t lastSerial = 0;
 
 void Unlink(const JauntMFD* display) {
   for (JauntMFD** link = &liveDisplays; *link != nullptr; link = &(*link)->nextLive) {
@@ -22,7 +22,7 @@ void Unlink(const JauntMFD* display) {
 
 }  // namespace
 
-JauntMFD::JauntMFD(std::uint32_t w, std::uint32_t h, VESSEL* vessel)
+JauntMFD::JauntMFD(DWORD w, DWORD h, VESSEL* vessel)
     : MFD(w, h, vessel),
       target(nullptr),
       targetName{},
@@ -61,8 +61,16 @@ JauntMFD::~JauntMFD() {
   Unlink(this);
 }
 
+void* JauntMFD::operator new(size_t size) noexcept {
+  return malloc(size);
+}
+
+void JauntMFD::operator delete(void* memory) noexcept {
+  free(memory);
+}
+
 void* JauntMFD::InputToken() const {
-  return reinterpret_cast<void*>(static_cast<std::uintptr_t>(serial));
+  return reinterpret_cast<void*>(static_cast<uintptr_t>(serial));
 }
 
 JauntMFD* DisplayFromToken(void* token) {

@@ -2,7 +2,8 @@
 // jump planner's settings and everything it computed.
 #pragma once
 
-#include <cstdint>
+#include <stddef.h>
+#include <stdint.h>
 
 #include "../plugin/HostApi.h"
 
@@ -11,13 +12,23 @@ extern const char noTargetName[];
 
 class JauntMFD : public MFD {
  public:
-  JauntMFD(std::uint32_t w, std::uint32_t h, VESSEL* vessel);
+  JauntMFD(DWORD w, DWORD h, VESSEL* vessel);
+  JauntMFD(const JauntMFD&) = delete;
+  JauntMFD& operator=(const JauntMFD&) = delete;
   ~JauntMFD() override;
 
-  void DrawPage(HDC hdc) override;
-  bool ConsumeKeyBuffered(std::uint32_t key) override;
+  // The display's own allocation: it never throws, so that creating a
+  // display that cannot be allocated yields null; the host's delete comes
+  // back here.
+  static void* operator new(size_t size) noexcept;
+  static void operator delete(void* memory) noexcept;
+
+  // The host's redraw is the page.
+  void Update(HDC hDC) override { DrawPage(hDC); }
+  void DrawPage(HDC hdc);
+  bool ConsumeKeyBuffered(DWORD key) override;
   bool ConsumeButton(int button, int event) override;
-  const char* ButtonLabel(int button) override;
+  char* ButtonLabel(int button) override;
   int ButtonMenu(const MFDBUTTONMENU** entries) const override;
 
   // Resolves `name` (empty: no target) and refreshes the target data; with
@@ -62,7 +73,7 @@ class JauntMFD : public MFD {
 
   // Live displays form a list so that input-box answers can be checked
   // against it; `serial` is never reused.
-  std::uint32_t serial;
+  uint32_t serial;
   JauntMFD* nextLive;
 };
 

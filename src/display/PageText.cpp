@@ -1,7 +1,8 @@
 #include "PageText.h"
 
-#include <cstdio>
-#include <cstring>
+#include <string.h>
+
+#include "TextFormat.h"
 
 namespace {
 
@@ -26,20 +27,20 @@ constexpr DistanceUnit units[] = {
 
 void DrawLine(HDC hdc, int x, int& cursor, const char* text) {
   cursor += lineHeight;
-  TextOutA(hdc, x, cursor, text, static_cast<int>(std::strlen(text)));
+  TextOutA(hdc, x, cursor, text, static_cast<int>(strlen(text)));
 }
 
-void FormatDistance(char* out, std::size_t size, double metres, bool withAU) {
+void FormatDistance(char* out, size_t size, double metres, bool withAU) {
   if (size == 0) return;
   for (const DistanceUnit& unit : units) {
     if (metres >= unit.from) {  // on the unrounded value
       const double n = metres * unit.factor;
       if (withAU)
-        std::snprintf(out, size, unit.withAU, n, n * unit.auPerUnit);
+        FormatText(out, size, unit.withAU, n, n * unit.auPerUnit);
       else
-        std::snprintf(out, size, unit.withoutAU, n);
+        FormatText(out, size, unit.withoutAU, n);
       return;
     }
   }
-  std::snprintf(out, size, "%.1f m", metres);
+  FormatText(out, size, "%.1f m", metres);
 }

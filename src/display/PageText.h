@@ -1,7 +1,7 @@
 // Text helpers of the display page.
 #pragma once
 
-#include <cstddef>
+#include <stddef.h>
 
 #include "../plugin/Platform.h"
 
@@ -12,4 +12,4 @@ void DrawLine(HDC hdc, int x, int& cursor, const char* text);
 // longer text is cut): in Gm, Mm or Km with two decimals from 1000 m up,
 // followed by the same length in AU when `withAU` is set; below 1000 m in
 // metres with one decimal and never with AU.
-void FormatDistance(char* out, std::size_t size, double metres, bool withAU);
+void FormatDistance(char* out, size_t size, double metres, bool withAU);

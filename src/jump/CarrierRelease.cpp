@@ -3,9 +3,14 @@
 #include "../display/JauntMFD.h"
 #include "../plugin/ModuleInterface.h"
 
-std::int32_t releaseCountdown = -1;
+int32_t releaseCountdown = -1;
 
 namespace {
+
+// Hosts call opcPreStep by name, older ones opcTimestep through the callback
+// table; a host may call both in one frame. Once opcPreStep has come, it is
+// the clock, so that every host step counts once.
+bool preStepSeen = false;
 
 // A jump is being carried while `carrier` is set.
 struct Carried {
@@ -20,7 +25,7 @@ Carried carried;
 void Release() {
   // A carrier removed by someone else is no longer found under its name; its
   // handle must not reach the host again.
-  if (oapiGetObjectByName(carrierName) == carried.carrier) {
+  if (oapiGetObjectByName(const_cast<char*>(carrierName)) == carried.carrier) {
     carried.carrierVessel->DetachChild(carried.carrierAttachment, 0.0);
     oapiDeleteVessel(carried.carrier, nullptr);
   }
@@ -40,9 +45,22 @@ bool ReleasePending() {
   return carried.carrier != nullptr;
 }
 
-extern "C" void opcTimestep(double /*simt*/, double /*simdt*/, double /*mjd*/) {
+namespace {
+
+void CountHostStep() {
   if (!ReleasePending()) return;
-  const std::int32_t c = releaseCountdown == -1 ? 2 : releaseCountdown;
+  const int32_t c = releaseCountdown == -1 ? 2 : releaseCountdown;
   releaseCountdown = c - 1;
   if (c == 0) Release();
+}
+
+}  // namespace
+
+extern "C" void opcTimestep(double /*simt*/, double /*simdt*/, double /*mjd*/) {
+  if (!preStepSeen) CountHostStep();
+}
+
+extern "C" void opcPreStep(double /*simt*/, double /*simdt*/, double /*mjd*/) {
+  preStepSeen = true;
+  CountHostStep();
 }

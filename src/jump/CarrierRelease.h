@@ -4,7 +4,7 @@
 // the ship must be let go whatever happens to them.
 #pragma once
 
-#include <cstdint>
+#include <stdint.h>
 
 class JauntMFD;
 
@@ -18,4 +18,4 @@ void StartRelease(const JauntMFD& display);
 bool ReleasePending();
 
 // -1: no countdown running; v >= 0: the release comes v + 1 steps later.
-extern std::int32_t releaseCountdown;
+extern int32_t releaseCountdown;

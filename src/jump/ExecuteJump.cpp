@@ -2,7 +2,7 @@
 // destination, which lets it go a few time steps later.
 #include "ExecuteJump.h"
 
-#include <cstring>
+#include <string.h>
 
 #include "../display/JauntMFD.h"
 #include "../planning/Vector.h"
@@ -21,11 +21,11 @@ double Offset(int draw, double scale) {
 
 // The ship's child-side "DUMMY" point, created on its first jump.
 AttachmentHandle ShipPoint(VESSEL& ship) {
-  const std::uint32_t n = ship.AttachmentCount(true);
-  for (std::uint32_t i = 0; i < n; ++i) {
+  const DWORD n = ship.AttachmentCount(true);
+  for (DWORD i = 0; i < n; ++i) {
     const AttachmentHandle point = ship.GetAttachmentHandle(true, i);
     const char* id = ship.GetAttachmentId(point);
-    if (id != nullptr && std::strcmp(id, pointId) == 0) return point;
+    if (id != nullptr && strcmp(id, pointId) == 0) return point;
   }
   return ship.CreateAttachment(true, MakeVector(0, 0, 0), MakeVector(0, 0, 1), MakeVector(0, 1, 0),
                                pointId, true);
@@ -86,7 +86,7 @@ bool JauntMFD::ExecuteJump() {
 }
 
 bool OnConfirmEntered(void* /*id*/, char* text, void* userData) {
-  if (std::strcmp(text, "y") == 0 || std::strcmp(text, "Y") == 0) {
+  if (strcmp(text, "y") == 0 || strcmp(text, "Y") == 0) {
     if (JauntMFD* display = DisplayFromToken(userData)) display->ExecuteJump();
   }
   return true;

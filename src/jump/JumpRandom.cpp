@@ -1,11 +1,11 @@
 #include "JumpRandom.h"
 
-#include <cstdint>
+#include <stdint.h>
 
 namespace {
-std::uint32_t state = 1;
-std::time_t CalendarTime() {
-  return std::time(nullptr);
+uint32_t state = 1;
+time_t CalendarTime() {
+  return time(nullptr);
 }
 }  // namespace
 

@@ -2,10 +2,10 @@
 // that tests can fix them.
 #pragma once
 
-#include <ctime>
+#include <time.h>
 
 struct JumpRandom {
-  std::time_t (*now)();    // calendar time, seconds
+  time_t (*now)();         // calendar time, seconds
   void (*seed)(unsigned);  // restarts the generator
   int (*draw)();           // next integer, 0 to 32767
 };

@@ -1,8 +1,8 @@
 #include "DistanceText.h"
 
-#include <cctype>
-#include <cmath>
-#include <cstdlib>
+#include <ctype.h>
+#include <math.h>
+#include <stdlib.h>
 
 namespace {
 
@@ -29,21 +29,33 @@ double PrefixFactor(char prefix) {
 }
 
 bool Acceptable(double metres) {
-  return metres >= 0 && std::isfinite(metres);
+  return metres >= 0 && isfinite(metres);
+}
+
+// Whether `text` begins with `word`, in either case.
+bool StartsWithWord(const char* text, const char* word) {
+  for (; *word != '\0'; ++text, ++word) {
+    if (tolower(static_cast<unsigned char>(*text)) != *word) return false;
+  }
+  return true;
 }
 
 // The pilot's numbers are read as atof reads them: leading blanks skipped,
 // text after the number ignored, text without one read as 0, which the
-// callers then judge. The numbers are decimal, though: where atof would take
-// "0x10" as hexadecimal 16, the number ends at the x and reads as 0.
+// callers then judge. A text must mean the same with every C library, so
+// two cases are settled here: the numbers are decimal (where atof may take
+// "0x10" as hexadecimal 16, the number ends at the x and reads as 0), and
+// "inf" and "nan" are infinity and NaN (some C libraries read them as 0).
 // NOLINTBEGIN(cert-err34-c)
 double ReadNumber(const char* text) {
   const char* p = text;
-  while (std::isspace(static_cast<unsigned char>(*p)) != 0) ++p;
-  const bool negative = *p == '-';
+  while (isspace(static_cast<unsigned char>(*p)) != 0) ++p;
+  const double sign = *p == '-' ? -1.0 : 1.0;
   if (*p == '+' || *p == '-') ++p;
-  if (p[0] == '0' && (p[1] == 'x' || p[1] == 'X')) return negative ? -0.0 : 0.0;
-  return std::atof(text);
+  if (p[0] == '0' && (p[1] == 'x' || p[1] == 'X')) return sign * 0.0;
+  if (StartsWithWord(p, "inf")) return sign * HUGE_VAL;
+  if (StartsWithWord(p, "nan")) return NAN;
+  return atof(text);
 }
 // NOLINTEND(cert-err34-c)
 
@@ -73,7 +85,7 @@ bool ParseSpeed(const char* text, double& metresPerSecond) {
   // An exit speed beyond light's is no speed at all: a huge one carries the
   // ship past the largest number the host can hold within a few steps, and a
   // non-finite one corrupts its state at once.
-  if (!(std::fabs(value) <= speedOfLight)) return false;
+  if (!(fabs(value) <= speedOfLight)) return false;
   metresPerSecond = value + 0.0;
   return true;
 }

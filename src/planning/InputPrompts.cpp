@@ -7,6 +7,13 @@ namespace {
 
 constexpr int visibleLength = 20;
 
+// The host takes titles as char*; it copies them and writes nothing.
+char targetTitle[] = "(Jaunt): Select Target (leave blank for none)";
+char distanceToTargetTitle[] =
+    "(Jaunt): Select final distance from target (preceed with % or K, M, G, A)";
+char distanceToTravelTitle[] = "(Jaunt): Select distance to travel (preceed with K, M, G or A )";
+char speedTitle[] = "(Jaunt): Select final velocity (Km/s)";
+
 // Plans again with the current target, or without one.
 void Replan(JauntMFD& display) {
   display.estimateValid = false;
@@ -16,21 +23,16 @@ void Replan(JauntMFD& display) {
 }  // namespace
 
 void OpenTargetPrompt(const JauntMFD& display) {
-  oapiOpenInputBox("(Jaunt): Select Target (leave blank for none)", OnTargetEntered, nullptr,
-                   visibleLength, display.InputToken());
+  oapiOpenInputBox(targetTitle, OnTargetEntered, nullptr, visibleLength, display.InputToken());
 }
 
 void OpenDistancePrompt(const JauntMFD& display) {
-  const char* title =
-      display.target != nullptr
-          ? "(Jaunt): Select final distance from target (preceed with % or K, M, G, A)"
-          : "(Jaunt): Select distance to travel (preceed with K, M, G or A )";
+  char* title = display.target != nullptr ? distanceToTargetTitle : distanceToTravelTitle;
   oapiOpenInputBox(title, OnDistanceEntered, nullptr, visibleLength, display.InputToken());
 }
 
 void OpenSpeedPrompt(const JauntMFD& display) {
-  oapiOpenInputBox("(Jaunt): Select final velocity (Km/s)", OnSpeedEntered, nullptr, visibleLength,
-                   display.InputToken());
+  oapiOpenInputBox(speedTitle, OnSpeedEntered, nullptr, visibleLength, display.InputToken());
 }
 
 bool OnTargetEntered(void* /*id*/, char* text, void* userData) {

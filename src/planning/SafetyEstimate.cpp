@@ -1,7 +1,5 @@
 #include "SafetyEstimate.h"
 
-#include <cstdint>
-
 #include "../plugin/HostServices.h"
 #include "Vector.h"
 
@@ -22,9 +20,9 @@ double EstimateFailureChance(const VECTOR3& from, const VECTOR3& to) {
   for (int i = 0; i < samples; ++i) sample[i] = Add(from, Scale(i * sampleStep, delta));
 
   double peak = 0;
-  const std::uint32_t count = oapiGetGbodyCount();
-  for (std::uint32_t index = 0; index < count; ++index) {
-    const ObjectHandle body = oapiGetGbodyByIndex(index);
+  const DWORD count = oapiGetGbodyCount();
+  for (DWORD index = 0; index < count; ++index) {
+    const ObjectHandle body = oapiGetGbodyByIndex(static_cast<int>(index));
     VECTOR3 pos;
     oapiGetGlobalPos(body, &pos);
     const double mass = oapiGetMass(body);

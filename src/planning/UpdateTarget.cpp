@@ -1,17 +1,17 @@
 // Choosing, dropping and refreshing the target, and the safety estimate.
-#include <cstdio>
-
 #include "../display/JauntMFD.h"
+#include "../display/TextFormat.h"
 #include "SafetyEstimate.h"
 #include "Vector.h"
 
 bool JauntMFD::UpdateTarget(const char* name, bool estimate) {
   if (name[0] == '\0') {
-    std::snprintf(targetName, sizeof targetName, "%s", "None");
+    FormatText(targetName, sizeof targetName, "%s", "None");
     target = nullptr;
   } else {
     // `name` may be targetName itself: the lookup ends before it is rewritten.
-    const ObjectHandle found = oapiGetObjectByName(name);
+    // The host's signature asks for char*; it only reads the name.
+    const ObjectHandle found = oapiGetObjectByName(const_cast<char*>(name));
     if (found == nullptr) return false;
     oapiGetObjectName(found, targetName, sizeof targetName);
     target = found;

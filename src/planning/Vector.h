@@ -1,7 +1,7 @@
 // Component-wise vector arithmetic for the planner.
 #pragma once
 
-#include <cmath>
+#include <math.h>
 
 #include "../plugin/HostTypes.h"
 
@@ -17,7 +17,7 @@ inline VECTOR3 Scale(double s, const VECTOR3& a) {
   return MakeVector(s * a.x, s * a.y, s * a.z);
 }
 inline double Length(const VECTOR3& a) {
-  return std::sqrt(a.x * a.x + a.y * a.y + a.z * a.z);
+  return sqrt(a.x * a.x + a.y * a.y + a.z * a.z);
 }
 
 }  // namespace jaunt

@@ -1,42 +1,47 @@
 // The host's abstract multi-function display. A display mode derives from it;
-// the host creates the object through the mode's message procedure and
-// destroys it through the virtual destructor.
+// the host creates the object through the mode's message procedure, writes
+// some of its fields itself, and destroys it through the virtual destructor.
+// The virtual functions, their order and the fields are the host's ABI.
 #pragma once
-
-#include <cstdint>
 
 #include "HostTypes.h"
 #include "HostVessel.h"
 
+class Instrument_User;
+
 class OAPIFUNC MFD {
  public:
-  MFD(std::uint32_t w, std::uint32_t h, VESSEL* vessel);
-  MFD(const MFD&) = delete;
-  MFD& operator=(const MFD&) = delete;
+  MFD(DWORD w, DWORD h, VESSEL* vessel);
   virtual ~MFD();
 
-  virtual void DrawPage(HDC hdc) = 0;
-  virtual bool ConsumeKeyBuffered(std::uint32_t key);
-  virtual bool ConsumeKeyImmediate(char* keystate);
-  virtual bool ConsumeButton(int button, int event);
-  virtual const char* ButtonLabel(int button);
+  // Redraws the display on `hDC`.
+  virtual void Update(HDC hDC) = 0;
+  virtual bool ConsumeKeyBuffered(DWORD key);
+  virtual bool ConsumeKeyImmediate(char* kstate);
+  virtual bool ConsumeButton(int bt, int event);
+  virtual char* ButtonLabel(int bt);
   virtual int ButtonMenu(const MFDBUTTONMENU** menu) const;
-  virtual void ReadStatus(void* scenario);
-  virtual void WriteStatus(void* scenario) const;
+  virtual void WriteStatus(FileHandle scn) const;
+  virtual void ReadStatus(FileHandle scn);
   virtual void StoreStatus() const;
   virtual void RecallStatus();
 
   // Draws the display's title in the host's title style.
-  void Title(HDC hdc, const char* title) const;
-
-  std::uint32_t Width() const { return W; }
-  std::uint32_t Height() const { return H; }
-  VESSEL* Vessel() const { return pV; }
+  void Title(HDC hDC, const char* title) const;
 
  protected:
-  std::uint32_t W, H;
-  VESSEL* pV;
+  DWORD W, H;    // display size, device units
+  DWORD cw, ch;  // character size of the host's font, written by the host
+  VESSEL* pV;    // the vessel the display belongs to
+
+ private:
+  Instrument_User* instr;  // the host's own record of the display
 };
+
+#if defined(_WIN32) && !defined(_WIN64)
+// The host writes cw, ch and instr of every display object itself.
+static_assert(sizeof(MFD) == 28);
+#endif
 
 // Bits of the event passed to ConsumeButton.
 constexpr int PANEL_MOUSE_LBDOWN = 0x01;

@@ -1,18 +1,17 @@
-// Value types shared by the host and its plug-in modules.
+// Value types shared by the host and its plug-in modules, declared as the
+// host declares them: their names and layouts are part of its ABI.
 #pragma once
 
-#include <cstdint>
+#include <stddef.h>
 
 #include "Platform.h"
 
 // Three doubles, reachable by name or as an array. Positions are in metres,
 // velocities in metres per second, in the host's global frame unless noted.
-struct VECTOR3 {
-  union {
-    double data[3];
-    struct {
-      double x, y, z;
-    };
+union VECTOR3 {
+  double data[3];
+  struct {
+    double x, y, z;
   };
 };
 
@@ -26,17 +25,27 @@ inline VECTOR3 MakeVector(double x, double y, double z) {
 
 using ObjectHandle = void*;      // a celestial body or a vessel; null means none
 using AttachmentHandle = void*;  // an attachment point of a vessel; null means none
+using FileHandle = void*;        // a scenario file the host reads or writes
 
-// A module's display-mode message procedure. Every argument is 32 bits wide;
-// the vessel and the result carry pointers and are therefore pointer-sized
-// (32 bits on the 32-bit host).
-using MfdMessageProc = std::intptr_t (*)(std::uint32_t msg, std::uint32_t mfd, std::uint32_t size,
-                                         std::uintptr_t vessel);
-constexpr std::uint32_t OAPI_MSG_MFD_OPENED = 1;
+// The result of a display mode's message procedure, which carries the new
+// display object's address: the 32-bit host declares it int, as wide as a
+// pointer there; a 64-bit build needs the pointer's width.
+#if defined(_WIN32) && !defined(_WIN64)
+using MfdMessageResult = int;
+#else
+using MfdMessageResult = intptr_t;
+#endif
+// A module's display-mode message procedure: (message, display, wparam,
+// lparam). For OAPI_MSG_MFD_OPENED, wparam holds the width in its low 16 bits
+// and the height in its high 16, and lparam the VESSEL.
+using MfdMessageProc = MfdMessageResult (*)(UINT msg, UINT mfd, WPARAM wparam, LPARAM lparam);
+constexpr UINT OAPI_MSG_MFD_OPENED = 1;
+// Sent before OAPI_MSG_MFD_OPENED; a mode that answers 0 is then sent that.
+constexpr UINT OAPI_MSG_MFD_OPENEDEX = 4;
 
 struct MFDMODESPEC {
-  const char* name;
-  std::uint32_t key;  // DirectInput scan code that selects the mode
+  char* name;
+  DWORD key;  // DirectInput scan code that selects the mode
   MfdMessageProc msgproc;
 };
 
@@ -52,16 +61,27 @@ using InputCallback = bool (*)(void* id, char* text, void* userData);
 // The state of a vessel to be created (record version 2). Position and
 // velocity are relative to `rbody`, or to the global origin when it is null.
 struct VesselStateRecord {
-  std::uint32_t version;
-  std::uint32_t flag;
+  DWORD version;
+  DWORD flag;
   ObjectHandle rbody;
   ObjectHandle base;
-  std::int32_t port;
-  std::int32_t status;
+  int port;
+  int status;
   VECTOR3 rpos;
   VECTOR3 rvel;
   VECTOR3 vrot;
   VECTOR3 arot;
   double surface[3];  // longitude, latitude, heading when landed
-  std::uint32_t word[7];
+  DWORD word[7];
 };
+
+#if defined(_WIN32) && !defined(_WIN64)
+// The 32-bit host reads the record at these offsets.
+static_assert(sizeof(VECTOR3) == 24);
+static_assert(sizeof(VesselStateRecord) == 176);
+static_assert(offsetof(VesselStateRecord, rbody) == 8);
+static_assert(offsetof(VesselStateRecord, rpos) == 24);
+static_assert(offsetof(VesselStateRecord, rvel) == 48);
+static_assert(sizeof(MFDMODESPEC) == 12);
+static_assert(sizeof(MFDBUTTONMENU) == 12);
+#endif

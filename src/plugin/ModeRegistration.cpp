@@ -1,8 +1,5 @@
 // Registration of the "Jaunt" display mode and the factory the host calls to
 // open a display of it.
-#include <cstdint>
-#include <new>
-
 #include "../display/JauntMFD.h"
 #include "ModuleInterface.h"
 
@@ -10,24 +7,27 @@ namespace {
 
 int modeId = 0;
 
-constexpr std::uint32_t modeKey = 0x11;  // W
+char modeName[] = "Jaunt";       // the host takes the name as char*
+constexpr DWORD modeKey = 0x11;  // W
 
-std::intptr_t ModeMessageProc(std::uint32_t msg, std::uint32_t /*mfd*/, std::uint32_t size,
-                              std::uintptr_t vessel) {
+MfdMessageResult ModeMessageProc(UINT msg, UINT /*mfd*/, WPARAM wparam, LPARAM lparam) {
   if (msg != OAPI_MSG_MFD_OPENED) return 0;
+  const auto size = static_cast<DWORD>(wparam);
+  // Null when the display cannot be allocated: the object's own allocation
+  // function does not throw.
   auto* display =
-      new (std::nothrow) JauntMFD(size & 0xFFFF, size >> 16, reinterpret_cast<VESSEL*>(vessel));
-  return reinterpret_cast<std::intptr_t>(display);
+      new JauntMFD(size & 0xFFFF, (size >> 16) & 0xFFFF, reinterpret_cast<VESSEL*>(lparam));
+  return reinterpret_cast<MfdMessageResult>(display);
 }
 
 }  // namespace
 
-extern "C" void opcDLLInit(HINSTANCE /*module*/) {
-  MFDMODESPEC spec{"Jaunt", modeKey, ModeMessageProc};
+extern "C" void opcDLLInit(HINSTANCE /*hDLL*/) {
+  MFDMODESPEC spec{modeName, modeKey, ModeMessageProc};
   currentDisplay = nullptr;
   modeId = oapiRegisterMFDMode(spec);
 }
 
-extern "C" void opcDLLExit(HINSTANCE /*module*/) {
+extern "C" void opcDLLExit(HINSTANCE /*hDLL*/) {
   oapiUnregisterMFDMode(modeId);
 }

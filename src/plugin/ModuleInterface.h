@@ -15,14 +15,17 @@ struct ModuleCallbackTable {
   Slot opcTimeAccChanged;
 };
 
-using OpcTimestepFn = void (*)(double simt, double simdt, double mjd);
+using OpcStepFn = void (*)(double simt, double simdt, double mjd);
 using OpcDllFn = void (*)(HINSTANCE);
 using OpcGetInterfaceFn = ModuleCallbackTable* (*)();
 
 extern "C" {
-JAUNT_MODULE_EXPORT void opcDLLInit(HINSTANCE module);
-JAUNT_MODULE_EXPORT void opcDLLExit(HINSTANCE module);
+JAUNT_MODULE_EXPORT void opcDLLInit(HINSTANCE hDLL);
+JAUNT_MODULE_EXPORT void opcDLLExit(HINSTANCE hDLL);
 JAUNT_MODULE_EXPORT ModuleCallbackTable*
 __opcGetInterface();  // NOLINT(bugprone-reserved-identifier)
+// The per-step callback of hosts that read it from the callback table.
 JAUNT_MODULE_EXPORT void opcTimestep(double simt, double simdt, double mjd);
+// The per-step callback of hosts that look it up by name.
+JAUNT_MODULE_EXPORT void opcPreStep(double simt, double simdt, double mjd);
 }

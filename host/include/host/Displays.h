@@ -14,20 +14,24 @@ namespace host {
 struct ModeInfo {
   int id;
   std::string name;
-  std::uint32_t key;
+  DWORD key;
 };
 
 std::vector<ModeInfo> RegisteredModes();
 
+// The size of a character of the font the host draws displays with; the host
+// writes it into every display object it opens.
+constexpr DWORD charWidth = 8, charHeight = 16;
+
 // Opens a display of the named mode on the focus vessel (null without one),
-// calling the mode's message procedure with the size packed as width in the
+// as the host does: message OAPI_MSG_MFD_OPENEDEX first, then, when that
+// opened nothing, OAPI_MSG_MFD_OPENED with the size packed as width in the
 // low 16 bits and height in the high 16. Returns its number, or 0 when the
 // mode is unknown or the plug-in returned no display.
-int OpenDisplay(const std::string& mode, std::uint32_t width, std::uint32_t height);
+int OpenDisplay(const std::string& mode, DWORD width, DWORD height);
 // Sends a raw message to the named mode's message procedure and returns its
-// result, as the host does when it opens a display with message 1.
-std::intptr_t SendModeMessage(const std::string& mode, std::uint32_t msg, std::uint32_t size,
-                              std::uintptr_t vessel);
+// result.
+MfdMessageResult SendModeMessage(const std::string& mode, UINT msg, WPARAM wparam, LPARAM lparam);
 // Destroys the display through its virtual destructor; false if not open.
 bool CloseDisplay(int number);
 void CloseAllDisplays();
@@ -41,5 +45,14 @@ Page DrawDisplay(int number);
 // closes every open display and opens it again, under the same number and
 // mode, on the new focus vessel.
 void ChangeFocus(ObjectHandle vessel);
+
+// The base-class fields of a display object, which only the host reads.
+struct MfdFields {
+  DWORD width, height;
+  DWORD charWidth, charHeight;
+  VESSEL* vessel;
+};
+MfdFields FieldsOf(const MFD& display);
+void SetCharSize(MFD& display, DWORD width, DWORD height);
 
 }  // namespace host

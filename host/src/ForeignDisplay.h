@@ -1,0 +1,36 @@
+// A display object of a module built for another C++ ABI, as the rest of the
+// host sees it: an MFD of this host's own ABI whose calls go through the
+// driver of the stand-in host that loaded the module.
+#pragma once
+
+#include "HostMfd.h"
+#include "host/AbiBridge.h"
+
+namespace host {
+
+class ForeignDisplay : public MFD {
+ public:
+  ForeignDisplay(const DisplayDriver& driver, void* object, DWORD w, DWORD h, VESSEL* vessel)
+      : MFD(w, h, vessel), driver(driver), object(object) {}
+  ForeignDisplay(const ForeignDisplay&) = delete;
+  ForeignDisplay& operator=(const ForeignDisplay&) = delete;
+  ~ForeignDisplay() override { driver.destroy(object); }
+
+  void Update(HDC hDC) override { driver.update(object, hDC); }
+  bool ConsumeKeyBuffered(DWORD key) override {
+    return driver.consumeKeyBuffered(object, key) != 0;
+  }
+  bool ConsumeButton(int bt, int event) override {
+    return driver.consumeButton(object, bt, event) != 0;
+  }
+  char* ButtonLabel(int bt) override { return driver.buttonLabel(object, bt); }
+  int ButtonMenu(const MFDBUTTONMENU** menu) const override {
+    return driver.buttonMenu(object, menu);
+  }
+
+ private:
+  const DisplayDriver& driver;
+  void* object;
+};
+
+}  // namespace host

@@ -1,0 +1,112 @@
+// jaunt-sim: the stand-in host as a program. It loads the module as the
+// host loads a plug-in, makes the world from a scenario, opens one display
+// of the module's mode on the focus vessel, and then flies it: from a
+// script, in the interactive cockpit, or just long enough for a picture.
+#include "Program.h"
+
+#include <cstdio>
+#include <fstream>
+#include <iostream>
+#include <sstream>
+
+#include "BuiltInScenario.h"
+#include "Cockpit.h"
+#include "CommandLine.h"
+#include "ModuleFile.h"
+#include "Picture.h"
+#include "Scenario.h"
+#include "ScenarioFile.h"
+#include "Script.h"
+#include "TextFile.h"
+#include "host/Displays.h"
+#include "host/ModuleLoader.h"
+#include "host/Simulation.h"
+
+#ifdef _WIN32
+#include <fcntl.h>
+#include <io.h>
+#endif
+
+namespace sim {
+
+namespace {
+
+constexpr int failureStatus = 2;
+
+int Fail(const std::string& message) {
+  std::fprintf(stderr, "jaunt-sim: %s\n", message.c_str());
+  return failureStatus;
+}
+
+// Everything the program does once its inputs are known to be good.
+int Fly(const Options& options, std::istream* script) {
+  const int display = host::OpenDisplay(displayMode, 256, 256);
+  if (display == 0) return Fail("the module opened no display");
+  int selected = display;
+  if (script != nullptr) {
+    const int status = RunScript(*script, std::cout, std::cerr, selected);
+    std::cout.flush();
+    if (status != 0) return status;
+  }
+  std::string error;
+  if (!options.png.empty()) {
+    if (selected == 0) return Fail("--png: no display is open");
+    if (!WriteDisplayPicture(selected, options.png, error)) return Fail(error);
+    return 0;
+  }
+  if (script == nullptr && !RunCockpit(display, error)) return Fail(error);
+  return 0;
+}
+
+}  // namespace
+
+int RunProgram(int argc, char** argv) {
+#ifdef _WIN32
+  // Answers end their lines with \n alone on every system, as scripts compare them.
+  _setmode(_fileno(stdout), _O_BINARY);
+  _setmode(_fileno(stderr), _O_BINARY);
+#endif
+  Options options;
+  std::string error;
+  switch (ParseCommandLine(argc, argv, options, std::cout, error)) {
+    case CommandLineResult::Done:
+      return 0;
+    case CommandLineResult::Error:
+      return Fail(error);
+    case CommandLineResult::Run:
+      break;
+  }
+
+  Scenario scenario;
+  if (options.scenario.empty())
+    scenario = BuiltInScenario();
+  else if (!ReadScenarioFile(options.scenario, scenario, error))
+    return Fail(error);
+
+  std::istringstream scriptText;
+  std::istream* script = nullptr;
+  if (options.script == "-") {
+    script = &std::cin;
+  } else if (!options.script.empty()) {
+    std::string text;
+    if (!ReadTextFile(options.script, text, error)) return Fail(options.script + ": " + error);
+    scriptText.str(text);
+    script = &scriptText;
+  } else if (options.png.empty() && !CockpitCanStart(error)) {
+    return Fail(error);
+  }
+
+  const std::string module = options.module.empty() ? DefaultModulePath(argv[0]) : options.module;
+  if (!LoadFlightModule(module, error)) return Fail(module + ": " + error);
+  int status;
+  if (!ApplyScenario(scenario, error))
+    status =
+        Fail((options.scenario.empty() ? "built-in scenario" : options.scenario) + ": " + error);
+  else
+    status = Fly(options, script);
+  host::ResetSimulation();
+  host::UnloadAllModules();
+  return status;
+}
+
+}  // namespace sim
