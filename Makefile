@@ -3,7 +3,7 @@
 PRESET ?= release-ci
 BUILD := build/$(PRESET)
 
-.PHONY: run demo test test-native test-windows deps build clean
+.PHONY: run demo test test-native test-windows package deps build clean
 
 deps:
 	@tools/install-deps.sh build sim
@@ -39,6 +39,11 @@ test-native: build
 test-windows:
 	@tools/install-deps.sh build sim windows
 	@tools/test-windows.sh
+
+# What a pilot installs: build/JauntMFD.zip, laid out as the simulator's tree.
+package:
+	@tools/install-deps.sh build windows
+	@tools/package.sh
 
 clean:
 	rm -rf build

@@ -8,6 +8,7 @@
 #  2. msvc-i686 (clang, lld-link): JauntMFD.dll for the real host's
 #     Microsoft ABI, its imports and exports, and the end-to-end scripts flown
 #     through it by the stand-in Orbiter.exe on that world.
+# Then packs build/JauntMFD.zip (tools/package.sh).
 set -eu
 cd "$(dirname "$0")/.."
 
@@ -23,8 +24,10 @@ for preset in windows-i686 msvc-i686; do
   if [ -d "$prefix" ]; then WINEPREFIX="$prefix" wineserver -w 2>/dev/null || true; fi
   [ "$status" -eq 0 ] || break
 done
+# What a pilot installs, built from the DLL just tested.
+[ "$status" -eq 0 ] && { tools/package.sh >/dev/null || status=1; }
 if [ "$status" -eq 0 ]; then
-  echo "== Windows suites passed"
+  echo "== Windows suites passed, build/JauntMFD.zip packed"
 else
   echo "== Windows suites FAILED"
 fi
