@@ -1,5 +1,7 @@
 #include "FuzzWorld.h"
 
+#include <ctime>
+
 #include "Invariants.h"
 #include "host/Displays.h"
 #include "host/Simulation.h"
