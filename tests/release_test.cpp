@@ -116,6 +116,22 @@ TEST_F(ReleaseTest, NextJumpCountsFromTheTopAgain) {
   EXPECT_FALSE(CarrierInWorld());
 }
 
+TEST_F(ReleaseTest, ObjectsBearingTheCarriersNameInAnyCaseNeverHoldTheShip) {
+  for (const char* name : {"jaunt_dummy", "Jaunt_Dummy", "JAUNT_DUMMY"}) {
+    SCOPED_TRACE(name);
+    // Older than the carrier, so the first found under the name.
+    const ObjectHandle other = AddVessel(name, MakeVector(1e6, 0, 0));
+    const ObjectHandle carrier = Jump().carrier;
+    for (int i = 0; i < 3; ++i) Step();
+    EXPECT_EQ(host::TheWorld().Find(carrier), nullptr);
+    EXPECT_NE(host::TheWorld().Find(other), nullptr);
+    EXPECT_EQ(host::TheWorld().Find(ship)->parent, nullptr);
+    EXPECT_FALSE(ReleasePending());
+    host::TheWorld().Remove(other);
+    host::CloseAllDisplays();
+  }
+}
+
 TEST_F(ReleaseTest, CarrierRemovedByOthersIsNotTouchedAgain) {
   JauntMFD& display = Jump();
   host::TheWorld().Remove(display.carrier);

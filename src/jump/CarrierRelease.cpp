@@ -23,9 +23,9 @@ struct Carried {
 Carried carried;
 
 void Release() {
-  // A carrier removed by someone else is no longer found under its name; its
-  // handle must not reach the host again.
-  if (oapiGetObjectByName(const_cast<char*>(carrierName)) == carried.carrier) {
+  // A carrier removed by someone else must not reach the host again. The
+  // host answers for the handle itself: another object may bear its name.
+  if (oapiIsVessel(carried.carrier)) {
     carried.carrierVessel->DetachChild(carried.carrierAttachment, 0.0);
     oapiDeleteVessel(carried.carrier, nullptr);
   }

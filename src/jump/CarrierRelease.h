@@ -8,7 +8,7 @@
 
 class JauntMFD;
 
-// The carrier vessel's name; the module looks its carrier up by it.
+// The carrier vessel's name.
 inline constexpr char carrierName[] = "jaunt_dummy";
 
 // Takes over the carrier of the jump `display` has just made and restarts
