@@ -183,6 +183,37 @@ TEST_F(JumpTest, UnsolvableJumpDoesNothing) {
   EXPECT_EQ(CountCarriers(), 0);
 }
 
+// The host is never handed a state it cannot hold. A jump whose scattered
+// destination or exit speed would not be finite does nothing, as an
+// unsolvable one does: no draw, no vessel, nothing pending.
+TEST_F(JumpTest, JumpThatWouldLeaveTheFiniteNumbersDoesNothing) {
+  const struct {
+    double length, speed, chance;
+  } cases[] = {
+      {1e200, 0, 1},         // the jump's length overflows, and with it the scatter
+      {1e307, 0, 0.75},      // the scatter reaches past the largest number
+      {1e6, 1e308 * 10, 0},  // an exit speed that is no number
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.length);
+    const auto fake = FakeRandom::Install({});
+    JauntMFD& display = Planned(c.length, c.chance);
+    display.speedSetting = c.speed;
+    EXPECT_FALSE(display.ExecuteJump());
+    EXPECT_EQ(FakeRandom::seeds, 0);
+    EXPECT_EQ(FakeRandom::drawn, 0u);
+    EXPECT_TRUE(display.lastJumpSafe);
+    EXPECT_TRUE(display.estimateValid);
+    EXPECT_FALSE(display.releasePending);
+    EXPECT_EQ(CountCarriers(), 0);
+    EXPECT_EQ(host::TheWorld().Find(ship)->parent, nullptr);
+    host::CloseAllDisplays();
+  }
+  // A long jump whose every outcome stays finite is made.
+  const auto fake = FakeRandom::Install({});
+  EXPECT_TRUE(Planned(1e150, 1).ExecuteJump());
+}
+
 TEST_F(JumpTest, SecondJumpWhileCarriedIsRefused) {
   const auto fake = FakeRandom::Install({});
   JauntMFD& display = Planned(1e6, 0);

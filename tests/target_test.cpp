@@ -69,12 +69,20 @@ TEST_F(TargetTest, UnknownNameChangesNothingAndMakesNoEstimate) {
   }
 }
 
-TEST_F(TargetTest, OverlongHostNameIsCutAndTerminated) {
-  const std::string longName(150, 'x');
-  AddVessel(longName, MakeVector(0, 0, 1000));
+// A target is found again by its name at every refresh, so a name too long
+// to keep whole is refused like an unknown one, and never later "lost".
+TEST_F(TargetTest, NameTooLongToKeepWholeIsRefused) {
   JauntMFD& display = OpenJaunt();
-  ASSERT_TRUE(display.UpdateTarget(longName.c_str(), false));
-  EXPECT_EQ(std::string(display.targetName), std::string(99, 'x'));
+  const std::string kept(99, 'k');
+  AddVessel(kept, MakeVector(0, 0, 1000));
+  ASSERT_TRUE(display.UpdateTarget(kept.c_str(), true));
+  for (const std::size_t length : {100u, 150u}) {
+    const std::string name(length, 'x');
+    AddVessel(name, MakeVector(0, 0, 1000));
+    EXPECT_FALSE(display.UpdateTarget(name.c_str(), true)) << length;
+    EXPECT_EQ(std::string(display.targetName), kept);
+  }
+  EXPECT_TRUE(display.UpdateTarget(display.targetName, false));
 }
 
 TEST_F(TargetTest, RefreshFollowsTheTargetAndKeepsDataWhenItIsGone) {

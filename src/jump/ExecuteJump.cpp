@@ -2,6 +2,7 @@
 // destination, which lets it go a few time steps later.
 #include "ExecuteJump.h"
 
+#include <math.h>
 #include <string.h>
 
 #include "../display/JauntMFD.h"
@@ -17,6 +18,18 @@ constexpr double drawScale = 3.051850947599719e-05;  // 1/32767
 
 double Offset(int draw, double scale) {
   return (draw * drawScale - 0.5) * scale;
+}
+
+// Whether the record made from the destination stays finite on every axis,
+// however a scatter of up to `reach` falls, relative to body 0's state.
+bool WithinReach(const VECTOR3& pos, const VECTOR3& vel, double reach, const VECTOR3& bodyPos,
+                 const VECTOR3& bodyVel) {
+  for (int i = 0; i < 3; ++i) {
+    if (!isfinite(fabs(pos.data[i]) + reach + fabs(bodyPos.data[i])) ||
+        !isfinite(fabs(vel.data[i]) + fabs(bodyVel.data[i])))
+      return false;
+  }
+  return true;
 }
 
 // The ship's child-side "DUMMY" point, created on its first jump.
@@ -38,12 +51,24 @@ bool JauntMFD::ExecuteJump() {
   if (ReleasePending()) return false;
   if (!SolveDestination()) return false;
 
+  const bool safe = failureChance <= 0.5;
+  // Negative: the worse the odds above one half, the smaller the scatter.
+  const double scale = safe ? 0 : jumpLength / (0.5 - failureChance);
+  // The record's state is relative to celestial body 0, wherever it is.
+  const ObjectHandle body = oapiGetGbodyCount() > 0 ? oapiGetGbodyByIndex(0) : nullptr;
+  VECTOR3 bodyPos = MakeVector(0, 0, 0), bodyVel = MakeVector(0, 0, 0);
+  if (body != nullptr) {
+    oapiGetGlobalPos(body, &bodyPos);
+    oapiGetGlobalVel(body, &bodyVel);
+  }
+  // The host must never be handed a state it cannot hold: a destination
+  // that the scatter could carry past the largest number is refused like
+  // one that cannot be solved.
+  if (!WithinReach(destPos, destVel, 0.5 * fabs(scale), bodyPos, bodyVel)) return false;
+
   jumpRandom.seed(static_cast<unsigned>(jumpRandom.now()));
   jumpRandom.draw();
-  const bool safe = failureChance <= 0.5;
   if (!safe) {
-    // Negative: the worse the odds above one half, the smaller the scatter.
-    const double scale = jumpLength / (0.5 - failureChance);
     const int r1 = jumpRandom.draw();
     const int r2 = jumpRandom.draw();
     const int r3 = jumpRandom.draw();
@@ -52,19 +77,11 @@ bool JauntMFD::ExecuteJump() {
     destPos.x += Offset(r3, scale);
   }
 
-  // The record's state is relative to celestial body 0, wherever it is.
   VesselStateRecord record{};
   record.version = 2;
-  record.rpos = destPos;
-  record.rvel = destVel;
-  if (oapiGetGbodyCount() > 0) {
-    record.rbody = oapiGetGbodyByIndex(0);
-    VECTOR3 bodyPos, bodyVel;
-    oapiGetGlobalPos(record.rbody, &bodyPos);
-    oapiGetGlobalVel(record.rbody, &bodyVel);
-    record.rpos = jaunt::Sub(destPos, bodyPos);
-    record.rvel = jaunt::Sub(destVel, bodyVel);
-  }
+  record.rbody = body;
+  record.rpos = jaunt::Sub(destPos, bodyPos);
+  record.rvel = jaunt::Sub(destVel, bodyVel);
   carrier = oapiCreateVesselEx(carrierName, carrierClass, &record);
   carrierVessel = carrier != nullptr ? oapiGetVesselInterface(carrier) : nullptr;
   if (carrierVessel == nullptr) {  // nothing to hold the ship: no jump

@@ -7,7 +7,6 @@
 namespace {
 
 constexpr double metresPerAU = 149597870691.0;  // the input's AU; the page uses 1.5e11
-constexpr double speedOfLight = 299792458.0;    // m/s
 
 double PrefixFactor(char prefix) {
   switch (prefix) {
@@ -82,10 +81,9 @@ bool ParseDistance(const char* text, bool haveTarget, double targetDistance, dou
 
 bool ParseSpeed(const char* text, double& metresPerSecond) {
   const double value = ReadNumber(text) * 1000;
-  // An exit speed beyond light's is no speed at all: a huge one carries the
-  // ship past the largest number the host can hold within a few steps, and a
-  // non-finite one corrupts its state at once.
-  if (!(fabs(value) <= speedOfLight)) return false;
-  metresPerSecond = value + 0.0;
+  // Any finite speed is taken; the world guards what it can hold. A
+  // non-finite one would corrupt the ship's state at once.
+  if (!isfinite(value)) return false;
+  metresPerSecond = value + 0.0;  // a typed -0 is stored and shown as 0
   return true;
 }

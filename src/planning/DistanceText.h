@@ -9,6 +9,5 @@
 // non-finite distances are rejected.
 bool ParseDistance(const char* text, bool haveTarget, double targetDistance, double& metres);
 
-// The speed a text in km/s sets, in m/s; false when it is not finite or
-// faster than light, either way.
+// The speed a text in km/s sets, in m/s; false when it is not finite.
 bool ParseSpeed(const char* text, double& metresPerSecond);

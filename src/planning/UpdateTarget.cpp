@@ -1,4 +1,6 @@
 // Choosing, dropping and refreshing the target, and the safety estimate.
+#include <string.h>
+
 #include "../display/JauntMFD.h"
 #include "../display/TextFormat.h"
 #include "SafetyEstimate.h"
@@ -13,7 +15,14 @@ bool JauntMFD::UpdateTarget(const char* name, bool estimate) {
     // The host's signature asks for char*; it only reads the name.
     const ObjectHandle found = oapiGetObjectByName(const_cast<char*>(name));
     if (found == nullptr) return false;
-    oapiGetObjectName(found, targetName, sizeof targetName);
+    // The target is found again by its name at every refresh: a name too
+    // long to keep whole would never be found again, so it is refused as an
+    // unknown one is. One byte more than targetName holds tells.
+    char hostName[sizeof targetName + 1];
+    oapiGetObjectName(found, hostName, sizeof hostName);
+    const size_t length = strlen(hostName);
+    if (length >= sizeof targetName) return false;
+    memcpy(targetName, hostName, length + 1);
     target = found;
     oapiGetFocusRelativePos(found, &targetRelPos);
     oapiGetFocusRelativeVel(found, &targetRelVel);
