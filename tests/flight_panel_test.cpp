@@ -2,6 +2,8 @@
 // notices in the focus vessel's hold.
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include "FlightPanel.h"
 #include "support/TestWorld.h"
 
@@ -23,6 +25,14 @@ TEST(FlightPanelTest, DatesAreGregorianCalendarDates) {
       {57022.9999999, "2015-01-01 00:00:00"},  // rounds up into the next day
       {-1, "1858-11-16 00:00:00"},
       {15020, "1900-01-01 00:00:00"},
+      {-678576, "0000-12-31 00:00:00"},
+      // Far out only the year, which no day count can overflow.
+      {1e12, "2737908865-11-12 00:00:00"},
+      {-1e12, "-2737905149-11-21 00:00:00"},
+      {1.000001e12, "year 2.738e+09"},
+      {1e300, "year 2.738e+297"},
+      {-1e300, "year -2.738e+297"},
+      {std::numeric_limits<double>::max(), "year 4.922e+305"},
   };
   for (const auto& c : cases) EXPECT_EQ(sim::CalendarText(c.mjd), c.text) << c.mjd;
 }
