@@ -13,6 +13,7 @@
 
 #include "Ephemeris.h"
 #include "TextFile.h"
+#include "TomlNesting.h"
 #include "host/Vector.h"
 
 namespace sim {
@@ -269,6 +270,17 @@ void ReadRoot(const toml::table& root, Scenario& scenario) {
 bool ParseScenario(std::string_view text, const std::string& path, Scenario& scenario,
                    std::string& error) {
   scenario = Scenario{};
+  if (text.size() > maxScenarioBytes) {
+    error = path + ": larger than " + std::to_string(maxScenarioBytes) +
+            " bytes, the most a scenario file may hold";
+    return false;
+  }
+  // The parser would recurse as deep as the keys go.
+  if (const TomlNesting nesting = DeepestKey(text); nesting.depth > maxKeyDepth) {
+    error = path + ":" + std::to_string(nesting.line) + ": keys nested more than " +
+            std::to_string(maxKeyDepth) + " deep";
+    return false;
+  }
   try {
     const toml::table root = toml::parse(text, path);
     ReadRoot(root, scenario);
@@ -284,7 +296,8 @@ bool ParseScenario(std::string_view text, const std::string& path, Scenario& sce
 
 bool ReadScenarioFile(const std::string& path, Scenario& scenario, std::string& error) {
   std::string text;
-  if (!ReadTextFile(path, text, error)) {
+  // One byte more than a scenario may hold is enough to refuse it.
+  if (!ReadTextFile(path, text, error, maxScenarioBytes + 1)) {
     error = path + ": " + error;
     return false;
   }

@@ -59,6 +59,23 @@ TEST(ScenarioFileTest, IntegersCountAsNumbersAndAxesAreMadeUnitLength) {
   EXPECT_DOUBLE_EQ(vessel.up.y, 0.8);
 }
 
+// The parser's work is bounded before it starts: the file's size, and how
+// deep its keys go (a key of a hundred thousand parts would overflow the
+// parser's stack).
+TEST(ScenarioFileTest, SizeAndKeyDepthHaveBoundsOnBothSides) {
+  std::string text = "# the largest scenario file\n";
+  text.resize(sim::maxScenarioBytes - 1, '#');
+  text += '\n';
+  Parse(text);
+  EXPECT_EQ(ErrorOf(text + "\n"),
+            "s.toml: larger than 4194304 bytes, the most a scenario file may hold");
+
+  std::string header = "[scenario";
+  for (int depth = 1; depth < sim::maxKeyDepth; ++depth) header += ".a";
+  EXPECT_EQ(ErrorOf(header + "]\n"), "s.toml:1: unknown key \"a\" in [scenario]");
+  EXPECT_EQ(ErrorOf("\n" + header + ".a]\n"), "s.toml:2: keys nested more than 32 deep");
+}
+
 // One line of text for each mistake, with the line and reason it must get.
 TEST(ScenarioFileTest, MistakesAreNamedWithTheirLine) {
   const struct {
