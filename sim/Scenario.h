@@ -10,6 +10,14 @@
 
 namespace sim {
 
+// The bounds of a scenario's values. Within them every sum, product and
+// time step the world makes from them stays far from overflow, and every
+// body pulls with a finite force: no body is smaller than a metre.
+inline constexpr double maxDistance = 1e18;          // m: positions, radii, sizes
+inline constexpr double speedOfLight = 299792458.0;  // m/s: every speed
+inline constexpr double maxMass = 1e42;              // kg
+inline constexpr double minRadius = 1;               // m: a body's radius
+
 struct BodyEntry {
   std::string name;
   double mass = 0;    // kg

@@ -12,6 +12,7 @@
 #include <set>
 
 #include "Ephemeris.h"
+#include "ScenarioPlacement.h"
 #include "TextFile.h"
 #include "TomlNesting.h"
 #include "host/Vector.h"
@@ -43,6 +44,16 @@ std::string Quoted(std::string_view text) {
   return "\"" + std::string(text) + "\"";
 }
 
+std::string BoundText(double value) {
+  char text[40];
+  std::snprintf(text, sizeof text, "%.9g", value);
+  return text;
+}
+
+void Require(bool condition, int line, const std::string& reason) {
+  if (!condition) throw Rejection{line, reason};
+}
+
 // Reads one table's keys, remembering which were read, so that whatever is
 // left over can be rejected as unknown.
 class TableReader {
@@ -69,6 +80,14 @@ class TableReader {
   double Number(std::string_view key, bool required, double fallback = 0) {
     const toml::node* node = Take(key, required);
     return node == nullptr ? fallback : NumberOf(*node, key, Quoted(key) + " must be a number");
+  }
+
+  // A vector no longer than `most`: a position within maxDistance, a
+  // velocity within the speed of light.
+  VECTOR3 Bounded(std::string_view key, bool required, double most, const std::string& bound) {
+    const VECTOR3 v = Vector(key, required);
+    Require(host::Length(v) <= most, LineOfKey(key), Quoted(key) + " must be " + bound);
+    return v;
   }
 
   VECTOR3 Vector(std::string_view key, bool required, VECTOR3 fallback = {}) {
@@ -127,10 +146,6 @@ class TableReader {
   std::set<std::string> taken;
 };
 
-void Require(bool condition, int line, const std::string& reason) {
-  if (!condition) throw Rejection{line, reason};
-}
-
 // Names must tell objects apart, as the host finds them by name regardless
 // of case.
 class NameRegister {
@@ -182,6 +197,18 @@ std::string KnownEphemerides() {
   return "known: " + list;
 }
 
+std::string Farthest() {
+  return "within " + BoundText(maxDistance) + " m";
+}
+std::string Fastest() {
+  return "no faster than light, " + BoundText(speedOfLight) + " m/s";
+}
+
+void CheckMass(double mass, int line) {
+  Require(mass >= 0, line, "\"mass\" must not be negative");
+  Require(mass <= maxMass, line, "\"mass\" must be at most " + BoundText(maxMass) + " kg");
+}
+
 BodyEntry ReadBody(const toml::table& table, NameRegister& names) {
   TableReader reader(table, "[[body]]");
   BodyEntry body;
@@ -189,9 +216,11 @@ BodyEntry ReadBody(const toml::table& table, NameRegister& names) {
   body.name = reader.String("name", true);
   names.Add(body.name, reader.LineOfKey("name"));
   body.mass = reader.Number("mass", true);
-  Require(body.mass >= 0, reader.LineOfKey("mass"), "\"mass\" must not be negative");
+  CheckMass(body.mass, reader.LineOfKey("mass"));
   body.radius = reader.Number("radius", true);
-  Require(body.radius > 0, reader.LineOfKey("radius"), "\"radius\" must be positive");
+  Require(
+      body.radius >= minRadius && body.radius <= maxDistance, reader.LineOfKey("radius"),
+      "\"radius\" must be from " + BoundText(minRadius) + " m to " + BoundText(maxDistance) + " m");
   if (reader.Has("ephemeris")) {
     body.ephemeris = reader.String("ephemeris", true);
     const int line = reader.LineOfKey("ephemeris");
@@ -202,18 +231,21 @@ BodyEntry ReadBody(const toml::table& table, NameRegister& names) {
       Require(!reader.Has(key), reader.LineOfKey(key),
               Quoted(key) + " cannot be given with \"ephemeris\"");
   } else {
-    body.pos = reader.Vector("position", true);
-    body.vel = reader.Vector("velocity", false);
+    body.pos = reader.Bounded("position", true, maxDistance, Farthest());
+    body.vel = reader.Bounded("velocity", false, speedOfLight, Fastest());
   }
   reader.RejectUnknownKeys();
   return body;
 }
 
-// A unit vector along `v`, which must not be zero.
+// A unit vector along `v`, which must not be zero. Scaled by its largest
+// component first, so that a tiny vector does not underflow on the way.
 VECTOR3 Direction(const VECTOR3& v, int line, std::string_view key) {
-  const double length = host::Length(v);
-  Require(length > 0 && std::isfinite(length), line, Quoted(key) + " must not be zero");
-  return (1 / length) * v;
+  const double largest = std::max({std::abs(v.x), std::abs(v.y), std::abs(v.z)});
+  Require(largest > 0, line, Quoted(key) + " must not be zero");
+  Require(std::isfinite(host::Length(v)), line, Quoted(key) + " is too long: its length overflows");
+  const VECTOR3 scaled = MakeVector(v.x / largest, v.y / largest, v.z / largest);
+  return (1 / host::Length(scaled)) * scaled;
 }
 
 VesselEntry ReadVessel(const toml::table& table, NameRegister& names, const std::string& focus) {
@@ -230,10 +262,12 @@ VesselEntry ReadVessel(const toml::table& table, NameRegister& names, const std:
   vessel.className = reader.String("class", false, vessel.className);
   vessel.size = reader.Number("size", false, vessel.size);
   Require(vessel.size > 0, reader.LineOfKey("size"), "\"size\" must be positive");
+  Require(vessel.size <= maxDistance, reader.LineOfKey("size"),
+          "\"size\" must be at most " + BoundText(maxDistance) + " m");
   vessel.mass = reader.Number("mass", false, vessel.mass);
-  Require(vessel.mass >= 0, reader.LineOfKey("mass"), "\"mass\" must not be negative");
-  vessel.pos = reader.Vector("position", true);
-  vessel.vel = reader.Vector("velocity", false);
+  CheckMass(vessel.mass, reader.LineOfKey("mass"));
+  vessel.pos = reader.Bounded("position", true, maxDistance, Farthest());
+  vessel.vel = reader.Bounded("velocity", false, speedOfLight, Fastest());
   vessel.forward = Direction(reader.Vector("forward", false, vessel.forward),
                              reader.LineOfKey("forward"), "forward");
   vessel.up = Direction(reader.Vector("up", false, vessel.up), reader.LineOfKey("up"), "up");
@@ -263,6 +297,8 @@ void ReadRoot(const toml::table& root, Scenario& scenario) {
     scenario.vessels.push_back(ReadVessel(*table, names, focus));
     if (scenario.vessels.back().focus) focus = scenario.vessels.back().name;
   }
+  if (const std::optional<PlacementFault> fault = CheckPlacement(scenario))
+    throw Rejection{fault->line, fault->reason};
 }
 
 }  // namespace

@@ -26,8 +26,9 @@ std::string ErrorOf(const std::string& text) {
   return error;
 }
 
+// Small enough that the vessels placed near it are outside.
 constexpr char earth[] =
-    "[[body]]\nname = \"Earth\"\nmass = 6e24\nradius = 6.4e6\nposition = [1, 2, 3]\n";
+    "[[body]]\nname = \"Earth\"\nmass = 6e24\nradius = 10\nposition = [1, 2, 3]\n";
 
 TEST(ScenarioFileTest, LeftOutKeysTakeTheirDefaults) {
   const sim::Scenario scenario = Parse("[[vessel]]\nname = \"A\"\nposition = [0, 0, 0]\n");
@@ -48,7 +49,10 @@ TEST(ScenarioFileTest, LeftOutKeysTakeTheirDefaults) {
 TEST(ScenarioFileTest, IntegersCountAsNumbersAndAxesAreMadeUnitLength) {
   const sim::Scenario scenario = Parse(std::string(earth) +
                                        "[[vessel]]\nname = \"A\"\nposition = [7, 8, 9]\n"
-                                       "forward = [0, 0, 5]\nup = [3, 4, 0]\n");
+                                       "forward = [0, 0, 5]\nup = [3, 4, 0]\n"
+                                       // Too short to square without underflow.
+                                       "[[vessel]]\nname = \"B\"\nposition = [0, 0, 99]\n"
+                                       "forward = [0, 0, 1e-310]\nup = [3e-300, 4e-300, 0]\n");
   ASSERT_EQ(scenario.bodies.size(), 1u);
   EXPECT_EQ(scenario.bodies[0].pos.z, 3.0);
   EXPECT_EQ(scenario.bodies[0].vel.x, 0.0);
@@ -57,6 +61,8 @@ TEST(ScenarioFileTest, IntegersCountAsNumbersAndAxesAreMadeUnitLength) {
   EXPECT_DOUBLE_EQ(vessel.forward.z, 1.0);
   EXPECT_DOUBLE_EQ(vessel.up.x, 0.6);
   EXPECT_DOUBLE_EQ(vessel.up.y, 0.8);
+  EXPECT_EQ(scenario.vessels[1].forward.z, 1.0);
+  EXPECT_DOUBLE_EQ(scenario.vessels[1].up.y, 0.8);
 }
 
 // The parser's work is bounded before it starts: the file's size, and how
@@ -98,7 +104,7 @@ TEST(ScenarioFileTest, MistakesAreNamedWithTheirLine) {
        "not"},
       {"[[vessel]]\nname = \"A\"\n", "s.toml:1: missing key \"position\" in [[vessel]]"},
       {"[[body]]\nname = \"B\"\nmass = 1\nradius = 0\nposition = [0, 0, 0]\n",
-       "s.toml:4: \"radius\" must be positive"},
+       "s.toml:4: \"radius\" must be from 1 m to 1e+18 m"},
       {std::string(earth) + "[[vessel]]\nname = \"A\"\nposition = [0, 0, 0]\nrelative_to = \"a\"\n",
        "s.toml:9: \"relative_to\": no body or earlier vessel \"a\""},
       {"[[vessel]]\nname = \"A\"\nposition = [0, 0, 0]\nrelative_to = \"B\"\n",
@@ -110,6 +116,22 @@ TEST(ScenarioFileTest, MistakesAreNamedWithTheirLine) {
        "s.toml:5: name \"a\" is already used on line 2"},
       {"[scenario]\nname = \"x\"\nstart = 1\n", "s.toml:3: unknown key \"start\" in [scenario]"},
       {"[[vessel]\n", "s.toml:1: Error while parsing table header: expected ']', saw '\\n'"},
+      // The world's bounds, for each value and once relative_to is added.
+      {"[[body]]\nname = \"B\"\nmass = 2e42\nradius = 1\nposition = [0, 0, 0]\n",
+       "s.toml:3: \"mass\" must be at most 1e+42 kg"},
+      {"[[body]]\nname = \"B\"\nmass = 1\nradius = 2e18\nposition = [0, 0, 0]\n",
+       "s.toml:4: \"radius\" must be from 1 m to 1e+18 m"},
+      {"[[vessel]]\nname = \"A\"\nposition = [0, 0, 0]\nsize = 2e18\n",
+       "s.toml:4: \"size\" must be at most 1e+18 m"},
+      {"[[vessel]]\nname = \"A\"\nposition = [0, 0, 0]\nvelocity = [0, 3e8, 0]\n",
+       "s.toml:4: \"velocity\" must be no faster than light, 299792458 m/s"},
+      {"[[body]]\nname = \"B\"\nmass = 1\nradius = 1\nposition = [9e17, 0, 0]\n"
+       "[[vessel]]\nname = \"A\"\nposition = [9e17, 0, 0]\nrelative_to = \"B\"\n",
+       "s.toml:6: \"A\" would start more than 1e+18 m from the origin"},
+      {"[[body]]\nname = \"B\"\nmass = 1\nradius = 1\nposition = [0, 0, 0]\n"
+       "velocity = [2e8, 0, 0]\n[[vessel]]\nname = \"A\"\nposition = [9, 0, 0]\n"
+       "velocity = [2e8, 0, 0]\nrelative_to = \"B\"\n",
+       "s.toml:7: \"A\" would start faster than light"},
   };
   for (const auto& c : cases) EXPECT_EQ(ErrorOf(c.text), c.error) << c.text;
 }
