@@ -9,7 +9,6 @@
 #include <cstdio>
 #include <cstring>
 #include <map>
-#include <set>
 
 #include "Ephemeris.h"
 #include "ScenarioPlacement.h"
@@ -54,11 +53,23 @@ void Require(bool condition, int line, const std::string& reason) {
   if (!condition) throw Rejection{line, reason};
 }
 
-// Reads one table's keys, remembering which were read, so that whatever is
-// left over can be rejected as unknown.
+// Reads one table's keys, after rejecting any key it does not know: a
+// misspelt key is named before the key it was meant to be is missed.
 class TableReader {
  public:
-  TableReader(const toml::table& table, std::string what) : table(table), what(std::move(what)) {}
+  TableReader(const toml::table& table, std::string what,
+              std::initializer_list<std::string_view> known)
+      : table(table), what(std::move(what)) {
+    const toml::key* first = nullptr;  // the unknown key nearest the top
+    for (const auto& [key, node] : table) {
+      if (std::find(known.begin(), known.end(), key.str()) == known.end() &&
+          (first == nullptr || key.source().begin < first->source().begin))
+        first = &key;
+    }
+    if (first != nullptr)
+      throw Rejection{LineOf(first->source()),
+                      "unknown key " + Quoted(first->str()) + " in " + this->what};
+  }
 
   int Line() const { return LineOf(table.source()); }
   bool Has(std::string_view key) const { return table.contains(key); }
@@ -107,16 +118,8 @@ class TableReader {
     return node != nullptr ? LineOf(node->source()) : Line();
   }
 
-  void RejectUnknownKeys() const {
-    for (const auto& [key, node] : table) {
-      if (!taken.contains(std::string(key.str())))
-        throw Rejection{LineOf(key.source()), "unknown key " + Quoted(key.str()) + " in " + what};
-    }
-  }
-
  private:
   const toml::node* Take(std::string_view key, bool required) {
-    taken.insert(std::string(key));
     const toml::node* node = table.get(key);
     if (node == nullptr && required)
       throw Rejection{Line(), "missing key " + Quoted(key) + " in " + what};
@@ -143,15 +146,31 @@ class TableReader {
 
   const toml::table& table;
   std::string what;
-  std::set<std::string> taken;
 };
+
+bool HasControlCharacter(const std::string& text) {
+  return std::any_of(text.begin(), text.end(),
+                     [](char c) { return static_cast<unsigned char>(c) < 0x20 || c == '\x7f'; });
+}
+
+// A name a script can address: its commands take the rest of the line
+// without the blanks around it, and `focus none` means no vessel at all.
+void CheckName(const std::string& name, int line) {
+  Require(!name.empty(), line, "\"name\" must not be empty");
+  Require(name.front() != ' ' && name.back() != ' ' && name.front() != '\t' && name.back() != '\t',
+          line, "\"name\" must not begin or end with a blank");
+  Require(!HasControlCharacter(name), line,
+          "\"name\" must not hold control characters or line breaks");
+  Require(Lower(name) != "none", line,
+          "\"name\" cannot be " + Quoted(name) + ": scripts read it as no vessel");
+}
 
 // Names must tell objects apart, as the host finds them by name regardless
 // of case.
 class NameRegister {
  public:
   void Add(const std::string& name, int line) {
-    Require(!name.empty(), line, "\"name\" must not be empty");
+    CheckName(name, line);
     const auto [it, added] = lines.emplace(Lower(name), line);
     Require(added, line,
             "name " + Quoted(name) + " is already used on line " + std::to_string(it->second));
@@ -167,10 +186,12 @@ void ReadScenarioTable(const toml::table& root, Scenario& scenario) {
   if (node == nullptr) return;
   const toml::table* table = node->as_table();
   Require(table != nullptr, LineOf(node->source()), "\"scenario\" must be a table");
-  TableReader reader(*table, "[scenario]");
+  TableReader reader(*table, "[scenario]", {"name", "mjd"});
   scenario.name = reader.String("name", false);
+  // The cockpit shows it on one line of its own.
+  Require(!HasControlCharacter(scenario.name), reader.LineOfKey("name"),
+          "\"name\" must not hold control characters or line breaks");
   scenario.mjd = reader.Number("mjd", false, scenario.mjd);
-  reader.RejectUnknownKeys();
 }
 
 // The tables of an array of tables, such as every [[body]].
@@ -210,7 +231,8 @@ void CheckMass(double mass, int line) {
 }
 
 BodyEntry ReadBody(const toml::table& table, NameRegister& names) {
-  TableReader reader(table, "[[body]]");
+  TableReader reader(table, "[[body]]",
+                     {"name", "mass", "radius", "position", "velocity", "ephemeris"});
   BodyEntry body;
   body.line = reader.Line();
   body.name = reader.String("name", true);
@@ -234,7 +256,6 @@ BodyEntry ReadBody(const toml::table& table, NameRegister& names) {
     body.pos = reader.Bounded("position", true, maxDistance, Farthest());
     body.vel = reader.Bounded("velocity", false, speedOfLight, Fastest());
   }
-  reader.RejectUnknownKeys();
   return body;
 }
 
@@ -249,7 +270,9 @@ VECTOR3 Direction(const VECTOR3& v, int line, std::string_view key) {
 }
 
 VesselEntry ReadVessel(const toml::table& table, NameRegister& names, const std::string& focus) {
-  TableReader reader(table, "[[vessel]]");
+  TableReader reader(table, "[[vessel]]",
+                     {"name", "class", "size", "mass", "position", "velocity", "relative_to",
+                      "forward", "up", "focus"});
   VesselEntry vessel;
   vessel.line = reader.Line();
   vessel.name = reader.String("name", true);
@@ -279,7 +302,6 @@ VesselEntry ReadVessel(const toml::table& table, NameRegister& names, const std:
   vessel.focus = reader.Bool("focus", false);
   Require(!vessel.focus || focus.empty(), reader.LineOfKey("focus"),
           "a second focus vessel; " + Quoted(focus) + " has the focus already");
-  reader.RejectUnknownKeys();
   return vessel;
 }
 

@@ -116,6 +116,15 @@ TEST(ScenarioFileTest, MistakesAreNamedWithTheirLine) {
        "s.toml:5: name \"a\" is already used on line 2"},
       {"[scenario]\nname = \"x\"\nstart = 1\n", "s.toml:3: unknown key \"start\" in [scenario]"},
       {"[[vessel]\n", "s.toml:1: Error while parsing table header: expected ']', saw '\\n'"},
+      // Unknown keys first, the one nearest the top, before a missing one.
+      {"[[vessel]]\nzeta = 1\nalpha = 2\n", "s.toml:2: unknown key \"zeta\" in [[vessel]]"},
+      // Names a script can address, and a scenario name on one line.
+      {"[[vessel]]\nname = \"\\tA\"\nposition = [0, 0, 0]\n",
+       "s.toml:2: \"name\" must not begin or end with a blank"},
+      {"[[body]]\nname = \"none\"\nmass = 1\nradius = 1\nposition = [0, 0, 0]\n",
+       "s.toml:2: \"name\" cannot be \"none\": scripts read it as no vessel"},
+      {"[scenario]\nname = \"a\\u001bb\"\n",
+       "s.toml:2: \"name\" must not hold control characters or line breaks"},
       // The world's bounds, for each value and once relative_to is added.
       {"[[body]]\nname = \"B\"\nmass = 2e42\nradius = 1\nposition = [0, 0, 0]\n",
        "s.toml:3: \"mass\" must be at most 1e+42 kg"},
