@@ -4,6 +4,8 @@
 #include <cstdio>
 #include <limits>
 
+#include "Scenario.h"
+
 namespace sim {
 
 using host::operator+;
@@ -76,6 +78,8 @@ const host::Object* NearestBody(const VECTOR3& pos) {
 std::vector<std::string> PanelLines(const ClockState& clock,
                                     const std::vector<std::string>& events) {
   std::vector<std::string> lines;
+  const std::string& scenario = AppliedScenarioName();
+  lines.push_back(Line("Scenario", scenario.empty() ? "-" : scenario));
   lines.push_back(Line(
       "Date", CalendarText(clock.mjd) +
                   Format(std::abs(clock.mjd) < 1e9 ? "  (MJD %.5f)" : "  (MJD %.6g)", clock.mjd)));

@@ -53,4 +53,7 @@ struct Scenario {
 // them); false with `error` set when an ephemeris is missing from the build.
 bool ApplyScenario(const Scenario& scenario, std::string& error);
 
+// The name of the scenario the world was last made from; empty before.
+const std::string& AppliedScenarioName();
+
 }  // namespace sim

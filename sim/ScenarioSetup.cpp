@@ -7,8 +7,17 @@
 
 namespace sim {
 
+namespace {
+std::string appliedName;  // the world is one for the whole program, and so is its name
+}  // namespace
+
+const std::string& AppliedScenarioName() {
+  return appliedName;
+}
+
 bool ApplyScenario(const Scenario& scenario, std::string& error) {
   host::ResetSimulation();
+  appliedName = scenario.name;
   host::SetStartDate(scenario.mjd);
   host::World& world = host::TheWorld();
   const Placement placement = PlaceScenario(scenario);
@@ -25,6 +34,7 @@ bool ApplyScenario(const Scenario& scenario, std::string& error) {
       if (!ephemeris) {
         error = "no solar-system ephemeris of " + entry.ephemeris + " in this build";
         host::ResetSimulation();
+        appliedName.clear();
         return false;
       }
       spec.ephemeris = *ephemeris;

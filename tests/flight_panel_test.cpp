@@ -5,6 +5,7 @@
 #include <limits>
 
 #include "FlightPanel.h"
+#include "Scenario.h"
 #include "support/TestWorld.h"
 
 namespace {
@@ -49,11 +50,16 @@ TEST_F(FlightPanelWorldTest, NearestBodyIsTheOneWithTheNearestSurface) {
 }
 
 TEST_F(FlightPanelWorldTest, PanelShowsFocusVesselAgainstItsNearestBody) {
+  sim::Scenario named;
+  named.name = "Earth and Moon";
+  std::string error;
+  ASSERT_TRUE(sim::ApplyScenario(named, error)) << error;
   AddBody("Earth", 6e24, 6.4e6, MakeVector(0, 0, 0), MakeVector(0, 100, 0));
   Focus(AddVessel("GL-01", MakeVector(4.2e7, 0, 0), MakeVector(0, 3100, 0)));
   const std::vector<std::string> lines =
       sim::PanelLines({51544.5, 12.5, 10, true}, {"t=1.00s first", "t=2.00s second"});
   const std::vector<std::string> expected{
+      "Scenario   Earth and Moon",
       "Date       2000-01-01 12:00:00  (MJD 51544.50000)",
       "Sim time   12.50 s",
       "Time acc   10x  PAUSED",
