@@ -8,6 +8,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstring>
+#include <limits>
 #include <map>
 
 #include "Ephemeris.h"
@@ -265,6 +266,9 @@ VECTOR3 Direction(const VECTOR3& v, int line, std::string_view key) {
   const double largest = std::max({std::abs(v.x), std::abs(v.y), std::abs(v.z)});
   Require(largest > 0, line, Quoted(key) + " must not be zero");
   Require(std::isfinite(host::Length(v)), line, Quoted(key) + " is too long: its length overflows");
+  // Already of unit length, to rounding: kept as written, so that a
+  // scenario written out reads back to the bit.
+  if (std::abs(host::Dot(v, v) - 1) <= 4 * std::numeric_limits<double>::epsilon()) return v;
   const VECTOR3 scaled = MakeVector(v.x / largest, v.y / largest, v.z / largest);
   return (1 / host::Length(scaled)) * scaled;
 }

@@ -14,6 +14,7 @@
 #include "Picture.h"
 #include "Scenario.h"
 #include "ScenarioFile.h"
+#include "ScenarioWriter.h"
 #include "Script.h"
 #include "TextFile.h"
 #include "host/Displays.h"
@@ -71,6 +72,12 @@ int main(int argc, char** argv) {
       return Fail(error);
     case sim::CommandLineResult::Run:
       break;
+  }
+
+  if (!options.writeScenario.empty()) {
+    if (!sim::WriteScenarioFile(options.writeScenario, sim::BuiltInScenario(), error))
+      return Fail(options.writeScenario + ": " + error);
+    return 0;
   }
 
   sim::Scenario scenario;
