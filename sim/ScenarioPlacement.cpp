@@ -36,7 +36,6 @@ bool Slow(const VECTOR3& vel) {
 
 Placement PlaceScenario(const Scenario& scenario) {
   Placement placement;
-  std::vector<std::pair<const std::string*, StartState>> named;
   for (const BodyEntry& body : scenario.bodies) {
     StartState state{body.pos, body.vel};
     if (!body.ephemeris.empty()) {
