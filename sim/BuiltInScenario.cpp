@@ -71,7 +71,7 @@ VesselEntry InEarthOrbit(const char* name, const char* className, double size, d
 
 Scenario BuiltInScenario() {
   Scenario scenario;
-  scenario.name = "The solar system at J2000: GL-01 at geostationary distance, the ISS below";
+  scenario.name = "Solar system at J2000: GL-01 and the ISS";
   scenario.mjd = 51544.5;
   for (const Body& body : bodies) {
     BodyEntry entry;

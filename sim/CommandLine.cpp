@@ -17,17 +17,26 @@ CommandLineResult ParseCommandLine(int argc, const char* const* argv, Options& o
       "jaunt-sim: the stand-in host as a program. Flies the Jaunt display in an\n"
       "interactive cockpit, or by a script of commands without a terminal.",
       "jaunt-sim"};
-  app.add_option("--scenario", options.scenario, "Scenario file (TOML); default: the solar system")
-      ->type_name("FILE");
+  CLI::Option* scenario = app.add_option("--scenario", options.scenario,
+                                         "Scenario file (TOML); default: the solar system")
+                              ->type_name("FILE");
   app.add_option("--module", options.module,
                  "The plug-in module to load; default: the one beside this program")
       ->type_name("FILE");
-  app.add_option("--script", options.script,
-                 "Run the commands of FILE (- for standard input) instead of the cockpit")
-      ->type_name("FILE|-");
-  app.add_option("--png", options.png,
-                 "Write the display as a picture: after the script, or of the opening display")
-      ->type_name("FILE");
+  CLI::Option* script =
+      app.add_option("--script", options.script,
+                     "Run the commands of FILE (- for standard input) instead of the cockpit")
+          ->type_name("FILE|-");
+  CLI::Option* png =
+      app.add_option("--png", options.png,
+                     "Write the display as a picture: after the script, or of the opening display")
+          ->type_name("FILE");
+  app.add_option("--write-scenario", options.writeScenario,
+                 "Write the built-in solar system as a scenario file to start from, and stop")
+      ->type_name("FILE")
+      ->excludes(scenario)
+      ->excludes(script)
+      ->excludes(png);
   if (!JAUNT_SIM_FULL_BUILD)
     app.footer(
         "This build has no interactive cockpit, no pictures (--png) and no built-in\n"
@@ -50,7 +59,8 @@ CommandLineResult ParseCommandLine(int argc, const char* const* argv, Options& o
   for (const auto& [name, value] : {std::pair{"--scenario", &options.scenario},
                                     {"--module", &options.module},
                                     {"--script", &options.script},
-                                    {"--png", &options.png}}) {
+                                    {"--png", &options.png},
+                                    {"--write-scenario", &options.writeScenario}}) {
     if (value->empty() && app.count(name) > 0) {
       error = std::string(name) + ": the file name is empty";
       return CommandLineResult::Error;

@@ -7,10 +7,11 @@
 namespace sim {
 
 struct Options {
-  std::string scenario;  // empty: the built-in scenario
-  std::string module;    // empty: the module beside the executable
-  std::string script;    // "-": standard input; empty: the interactive cockpit
-  std::string png;       // empty: no picture
+  std::string scenario;       // empty: the built-in scenario
+  std::string module;         // empty: the module beside the executable
+  std::string script;         // "-": standard input; empty: the interactive cockpit
+  std::string png;            // empty: no picture
+  std::string writeScenario;  // not empty: write the built-in scenario there and stop
 };
 
 enum class CommandLineResult { Run, Done, Error };

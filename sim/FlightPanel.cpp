@@ -4,6 +4,8 @@
 #include <cstdio>
 #include <limits>
 
+#include "Scenario.h"
+
 namespace sim {
 
 using host::operator+;
@@ -18,6 +20,10 @@ std::string Line(const char* label, const std::string& value) {
   return text;
 }
 
+// Days either way of MJD 0 (about 2.7 billion years) within which a date is
+// shown in full.
+constexpr double calendarDays = 1e12;
+
 std::string Format(const char* format, double value) {
   char text[100];
   std::snprintf(text, sizeof text, format, value);
@@ -27,6 +33,14 @@ std::string Format(const char* format, double value) {
 }  // namespace
 
 std::string CalendarText(double mjd) {
+  if (!std::isfinite(mjd)) return "no date";
+  // Far out the calendar's day counts would overflow, and the date's
+  // precision is years anyway: only the year is shown.
+  if (std::abs(mjd) > calendarDays) {
+    char text[64];
+    std::snprintf(text, sizeof text, "year %.4g", 2000 + (mjd - 51544.5) / 365.2425);
+    return text;
+  }
   // Whole days from the civil calendar's epoch, then the Gregorian date.
   const double days = std::floor(mjd);
   long long seconds = std::llround((mjd - days) * 86400.0);
@@ -64,7 +78,11 @@ const host::Object* NearestBody(const VECTOR3& pos) {
 std::vector<std::string> PanelLines(const ClockState& clock,
                                     const std::vector<std::string>& events) {
   std::vector<std::string> lines;
-  lines.push_back(Line("Date", CalendarText(clock.mjd) + Format("  (MJD %.5f)", clock.mjd)));
+  const std::string& scenario = AppliedScenarioName();
+  lines.push_back(Line("Scenario", scenario.empty() ? "-" : scenario));
+  lines.push_back(Line(
+      "Date", CalendarText(clock.mjd) +
+                  Format(std::abs(clock.mjd) < 1e9 ? "  (MJD %.5f)" : "  (MJD %.6g)", clock.mjd)));
   lines.push_back(Line("Sim time", Format("%.2f s", clock.simTime)));
   lines.push_back(Line("Time acc", Format("%gx", clock.timeAcceleration) +
                                        (clock.paused ? "  PAUSED" : "  running")));

@@ -1,6 +1,7 @@
-// The live panel beside the cockpit's display: the date and time, the time
-// acceleration, the focus vessel with its nearest body, its height over that
-// body and its speed against it, and the last things that happened.
+// The live panel beside the cockpit's display: the scenario's name, the date
+// and time, the time acceleration, the focus vessel with its nearest body,
+// its height over that body and its speed against it, and the last things
+// that happened.
 #pragma once
 
 #include <optional>
@@ -24,7 +25,7 @@ struct ClockState {
   bool paused;
 };
 
-// The panel's lines, for the host's world and clock and the latest events
+// The panel's lines, for the host's world, its scenario and clock and the latest events
 // (the last one newest), which are listed newest first.
 std::vector<std::string> PanelLines(const ClockState& clock,
                                     const std::vector<std::string>& events);

@@ -16,6 +16,7 @@
 #include "Picture.h"
 #include "Scenario.h"
 #include "ScenarioFile.h"
+#include "ScenarioWriter.h"
 #include "Script.h"
 #include "TextFile.h"
 #include "host/Displays.h"
@@ -75,6 +76,12 @@ int RunProgram(int argc, char** argv) {
       return Fail(error);
     case CommandLineResult::Run:
       break;
+  }
+
+  if (!options.writeScenario.empty()) {
+    if (!WriteScenarioFile(options.writeScenario, BuiltInScenario(), error))
+      return Fail(options.writeScenario + ": " + error);
+    return 0;
   }
 
   Scenario scenario;

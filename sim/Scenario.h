@@ -10,6 +10,14 @@
 
 namespace sim {
 
+// The bounds of a scenario's values. Within them every sum, product and
+// time step the world makes from them stays far from overflow, and every
+// body pulls with a finite force: no body is smaller than a metre.
+inline constexpr double maxDistance = 1e18;          // m: positions, radii, sizes
+inline constexpr double speedOfLight = 299792458.0;  // m/s: every speed
+inline constexpr double maxMass = 1e42;              // kg
+inline constexpr double minRadius = 1;               // m: a body's radius
+
 struct BodyEntry {
   std::string name;
   double mass = 0;    // kg
@@ -44,5 +52,8 @@ struct Scenario {
 // The scenario must be valid (as ReadScenarioFile and BuiltInScenario make
 // them); false with `error` set when an ephemeris is missing from the build.
 bool ApplyScenario(const Scenario& scenario, std::string& error);
+
+// The name of the scenario the world was last made from; empty before.
+const std::string& AppliedScenarioName();
 
 }  // namespace sim

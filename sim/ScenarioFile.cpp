@@ -8,11 +8,13 @@
 #include <cmath>
 #include <cstdio>
 #include <cstring>
+#include <limits>
 #include <map>
-#include <set>
 
 #include "Ephemeris.h"
+#include "ScenarioPlacement.h"
 #include "TextFile.h"
+#include "TomlNesting.h"
 #include "host/Vector.h"
 
 namespace sim {
@@ -42,11 +44,33 @@ std::string Quoted(std::string_view text) {
   return "\"" + std::string(text) + "\"";
 }
 
-// Reads one table's keys, remembering which were read, so that whatever is
-// left over can be rejected as unknown.
+std::string BoundText(double value) {
+  char text[40];
+  std::snprintf(text, sizeof text, "%.9g", value);
+  return text;
+}
+
+void Require(bool condition, int line, const std::string& reason) {
+  if (!condition) throw Rejection{line, reason};
+}
+
+// Reads one table's keys, after rejecting any key it does not know: a
+// misspelt key is named before the key it was meant to be is missed.
 class TableReader {
  public:
-  TableReader(const toml::table& table, std::string what) : table(table), what(std::move(what)) {}
+  TableReader(const toml::table& table, std::string what,
+              std::initializer_list<std::string_view> known)
+      : table(table), what(std::move(what)) {
+    const toml::key* first = nullptr;  // the unknown key nearest the top
+    for (const auto& [key, node] : table) {
+      if (std::find(known.begin(), known.end(), key.str()) == known.end() &&
+          (first == nullptr || key.source().begin < first->source().begin))
+        first = &key;
+    }
+    if (first != nullptr)
+      throw Rejection{LineOf(first->source()),
+                      "unknown key " + Quoted(first->str()) + " in " + this->what};
+  }
 
   int Line() const { return LineOf(table.source()); }
   bool Has(std::string_view key) const { return table.contains(key); }
@@ -70,6 +94,14 @@ class TableReader {
     return node == nullptr ? fallback : NumberOf(*node, key, Quoted(key) + " must be a number");
   }
 
+  // A vector no longer than `most`: a position within maxDistance, a
+  // velocity within the speed of light.
+  VECTOR3 Bounded(std::string_view key, bool required, double most, const std::string& bound) {
+    const VECTOR3 v = Vector(key, required);
+    Require(host::Length(v) <= most, LineOfKey(key), Quoted(key) + " must be " + bound);
+    return v;
+  }
+
   VECTOR3 Vector(std::string_view key, bool required, VECTOR3 fallback = {}) {
     const toml::node* node = Take(key, required);
     if (node == nullptr) return fallback;
@@ -87,16 +119,8 @@ class TableReader {
     return node != nullptr ? LineOf(node->source()) : Line();
   }
 
-  void RejectUnknownKeys() const {
-    for (const auto& [key, node] : table) {
-      if (!taken.contains(std::string(key.str())))
-        throw Rejection{LineOf(key.source()), "unknown key " + Quoted(key.str()) + " in " + what};
-    }
-  }
-
  private:
   const toml::node* Take(std::string_view key, bool required) {
-    taken.insert(std::string(key));
     const toml::node* node = table.get(key);
     if (node == nullptr && required)
       throw Rejection{Line(), "missing key " + Quoted(key) + " in " + what};
@@ -123,11 +147,23 @@ class TableReader {
 
   const toml::table& table;
   std::string what;
-  std::set<std::string> taken;
 };
 
-void Require(bool condition, int line, const std::string& reason) {
-  if (!condition) throw Rejection{line, reason};
+bool HasControlCharacter(const std::string& text) {
+  return std::any_of(text.begin(), text.end(),
+                     [](char c) { return static_cast<unsigned char>(c) < 0x20 || c == '\x7f'; });
+}
+
+// A name a script can address: its commands take the rest of the line
+// without the blanks around it, and `focus none` means no vessel at all.
+void CheckName(const std::string& name, int line) {
+  Require(!name.empty(), line, "\"name\" must not be empty");
+  Require(name.front() != ' ' && name.back() != ' ' && name.front() != '\t' && name.back() != '\t',
+          line, "\"name\" must not begin or end with a blank");
+  Require(!HasControlCharacter(name), line,
+          "\"name\" must not hold control characters or line breaks");
+  Require(Lower(name) != "none", line,
+          "\"name\" cannot be " + Quoted(name) + ": scripts read it as no vessel");
 }
 
 // Names must tell objects apart, as the host finds them by name regardless
@@ -135,7 +171,7 @@ void Require(bool condition, int line, const std::string& reason) {
 class NameRegister {
  public:
   void Add(const std::string& name, int line) {
-    Require(!name.empty(), line, "\"name\" must not be empty");
+    CheckName(name, line);
     const auto [it, added] = lines.emplace(Lower(name), line);
     Require(added, line,
             "name " + Quoted(name) + " is already used on line " + std::to_string(it->second));
@@ -151,10 +187,12 @@ void ReadScenarioTable(const toml::table& root, Scenario& scenario) {
   if (node == nullptr) return;
   const toml::table* table = node->as_table();
   Require(table != nullptr, LineOf(node->source()), "\"scenario\" must be a table");
-  TableReader reader(*table, "[scenario]");
+  TableReader reader(*table, "[scenario]", {"name", "mjd"});
   scenario.name = reader.String("name", false);
+  // The cockpit shows it on one line of its own.
+  Require(!HasControlCharacter(scenario.name), reader.LineOfKey("name"),
+          "\"name\" must not hold control characters or line breaks");
   scenario.mjd = reader.Number("mjd", false, scenario.mjd);
-  reader.RejectUnknownKeys();
 }
 
 // The tables of an array of tables, such as every [[body]].
@@ -181,16 +219,31 @@ std::string KnownEphemerides() {
   return "known: " + list;
 }
 
+std::string Farthest() {
+  return "within " + BoundText(maxDistance) + " m";
+}
+std::string Fastest() {
+  return "no faster than light, " + BoundText(speedOfLight) + " m/s";
+}
+
+void CheckMass(double mass, int line) {
+  Require(mass >= 0, line, "\"mass\" must not be negative");
+  Require(mass <= maxMass, line, "\"mass\" must be at most " + BoundText(maxMass) + " kg");
+}
+
 BodyEntry ReadBody(const toml::table& table, NameRegister& names) {
-  TableReader reader(table, "[[body]]");
+  TableReader reader(table, "[[body]]",
+                     {"name", "mass", "radius", "position", "velocity", "ephemeris"});
   BodyEntry body;
   body.line = reader.Line();
   body.name = reader.String("name", true);
   names.Add(body.name, reader.LineOfKey("name"));
   body.mass = reader.Number("mass", true);
-  Require(body.mass >= 0, reader.LineOfKey("mass"), "\"mass\" must not be negative");
+  CheckMass(body.mass, reader.LineOfKey("mass"));
   body.radius = reader.Number("radius", true);
-  Require(body.radius > 0, reader.LineOfKey("radius"), "\"radius\" must be positive");
+  Require(
+      body.radius >= minRadius && body.radius <= maxDistance, reader.LineOfKey("radius"),
+      "\"radius\" must be from " + BoundText(minRadius) + " m to " + BoundText(maxDistance) + " m");
   if (reader.Has("ephemeris")) {
     body.ephemeris = reader.String("ephemeris", true);
     const int line = reader.LineOfKey("ephemeris");
@@ -201,22 +254,29 @@ BodyEntry ReadBody(const toml::table& table, NameRegister& names) {
       Require(!reader.Has(key), reader.LineOfKey(key),
               Quoted(key) + " cannot be given with \"ephemeris\"");
   } else {
-    body.pos = reader.Vector("position", true);
-    body.vel = reader.Vector("velocity", false);
+    body.pos = reader.Bounded("position", true, maxDistance, Farthest());
+    body.vel = reader.Bounded("velocity", false, speedOfLight, Fastest());
   }
-  reader.RejectUnknownKeys();
   return body;
 }
 
-// A unit vector along `v`, which must not be zero.
+// A unit vector along `v`, which must not be zero. Scaled by its largest
+// component first, so that a tiny vector does not underflow on the way.
 VECTOR3 Direction(const VECTOR3& v, int line, std::string_view key) {
-  const double length = host::Length(v);
-  Require(length > 0 && std::isfinite(length), line, Quoted(key) + " must not be zero");
-  return (1 / length) * v;
+  const double largest = std::max({std::abs(v.x), std::abs(v.y), std::abs(v.z)});
+  Require(largest > 0, line, Quoted(key) + " must not be zero");
+  Require(std::isfinite(host::Length(v)), line, Quoted(key) + " is too long: its length overflows");
+  // Already of unit length, to rounding: kept as written, so that a
+  // scenario written out reads back to the bit.
+  if (std::abs(host::Dot(v, v) - 1) <= 4 * std::numeric_limits<double>::epsilon()) return v;
+  const VECTOR3 scaled = MakeVector(v.x / largest, v.y / largest, v.z / largest);
+  return (1 / host::Length(scaled)) * scaled;
 }
 
 VesselEntry ReadVessel(const toml::table& table, NameRegister& names, const std::string& focus) {
-  TableReader reader(table, "[[vessel]]");
+  TableReader reader(table, "[[vessel]]",
+                     {"name", "class", "size", "mass", "position", "velocity", "relative_to",
+                      "forward", "up", "focus"});
   VesselEntry vessel;
   vessel.line = reader.Line();
   vessel.name = reader.String("name", true);
@@ -229,10 +289,12 @@ VesselEntry ReadVessel(const toml::table& table, NameRegister& names, const std:
   vessel.className = reader.String("class", false, vessel.className);
   vessel.size = reader.Number("size", false, vessel.size);
   Require(vessel.size > 0, reader.LineOfKey("size"), "\"size\" must be positive");
+  Require(vessel.size <= maxDistance, reader.LineOfKey("size"),
+          "\"size\" must be at most " + BoundText(maxDistance) + " m");
   vessel.mass = reader.Number("mass", false, vessel.mass);
-  Require(vessel.mass >= 0, reader.LineOfKey("mass"), "\"mass\" must not be negative");
-  vessel.pos = reader.Vector("position", true);
-  vessel.vel = reader.Vector("velocity", false);
+  CheckMass(vessel.mass, reader.LineOfKey("mass"));
+  vessel.pos = reader.Bounded("position", true, maxDistance, Farthest());
+  vessel.vel = reader.Bounded("velocity", false, speedOfLight, Fastest());
   vessel.forward = Direction(reader.Vector("forward", false, vessel.forward),
                              reader.LineOfKey("forward"), "forward");
   vessel.up = Direction(reader.Vector("up", false, vessel.up), reader.LineOfKey("up"), "up");
@@ -244,7 +306,6 @@ VesselEntry ReadVessel(const toml::table& table, NameRegister& names, const std:
   vessel.focus = reader.Bool("focus", false);
   Require(!vessel.focus || focus.empty(), reader.LineOfKey("focus"),
           "a second focus vessel; " + Quoted(focus) + " has the focus already");
-  reader.RejectUnknownKeys();
   return vessel;
 }
 
@@ -262,6 +323,8 @@ void ReadRoot(const toml::table& root, Scenario& scenario) {
     scenario.vessels.push_back(ReadVessel(*table, names, focus));
     if (scenario.vessels.back().focus) focus = scenario.vessels.back().name;
   }
+  if (const std::optional<PlacementFault> fault = CheckPlacement(scenario))
+    throw Rejection{fault->line, fault->reason};
 }
 
 }  // namespace
@@ -269,6 +332,17 @@ void ReadRoot(const toml::table& root, Scenario& scenario) {
 bool ParseScenario(std::string_view text, const std::string& path, Scenario& scenario,
                    std::string& error) {
   scenario = Scenario{};
+  if (text.size() > maxScenarioBytes) {
+    error = path + ": larger than " + std::to_string(maxScenarioBytes) +
+            " bytes, the most a scenario file may hold";
+    return false;
+  }
+  // The parser would recurse as deep as the keys go.
+  if (const TomlNesting nesting = DeepestKey(text); nesting.depth > maxKeyDepth) {
+    error = path + ":" + std::to_string(nesting.line) + ": keys nested more than " +
+            std::to_string(maxKeyDepth) + " deep";
+    return false;
+  }
   try {
     const toml::table root = toml::parse(text, path);
     ReadRoot(root, scenario);
@@ -284,7 +358,8 @@ bool ParseScenario(std::string_view text, const std::string& path, Scenario& sce
 
 bool ReadScenarioFile(const std::string& path, Scenario& scenario, std::string& error) {
   std::string text;
-  if (!ReadTextFile(path, text, error)) {
+  // One byte more than a scenario may hold is enough to refuse it.
+  if (!ReadTextFile(path, text, error, maxScenarioBytes + 1)) {
     error = path + ": " + error;
     return false;
   }

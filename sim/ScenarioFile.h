@@ -2,12 +2,18 @@
 // [[body]] and [[vessel]] tables in order.
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
 #include "Scenario.h"
 
 namespace sim {
+
+// Bounds that keep the parser's work and its stack in reason; see
+// DeepestKey for how a key's depth is counted.
+inline constexpr std::size_t maxScenarioBytes = 4 * 1024 * 1024;
+inline constexpr int maxKeyDepth = 32;
 
 // Reads and checks a scenario file. On failure `error` names the file, the
 // line when there is one, and the reason: "FILE:LINE: reason".

@@ -5,7 +5,9 @@
 
 namespace sim {
 
-// False with `error` set to "cannot read: REASON".
-bool ReadTextFile(const std::string& path, std::string& text, std::string& error);
+// False with `error` set to "cannot read: REASON". Reading stops after
+// `limit` bytes, so a reader that refuses longer texts never holds more.
+bool ReadTextFile(const std::string& path, std::string& text, std::string& error,
+                  std::size_t limit = std::string::npos);
 
 }  // namespace sim

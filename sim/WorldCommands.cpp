@@ -13,6 +13,9 @@ namespace sim {
 namespace {
 
 constexpr double defaultStep = 0.05;  // s, the host's time step
+// A day at most: the world's bounds keep every single step of that length
+// finite, however the scenario was made.
+constexpr int longestStep = 86400;  // s
 
 host::Object& ObjectNamed(const std::string& name) {
   host::Object* object = host::TheWorld().FindByName(name);
@@ -24,6 +27,10 @@ void Step(ScriptContext& /*context*/, const ScriptLine& line) {
   ExpectArgCount(line, 0, 2);
   const long long count = line.args.empty() ? 1 : IntegerArg(line.args[0], "N", 0, 1000000000);
   const double dt = line.args.size() > 1 ? PositiveArg(line.args[1], "DT") : defaultStep;
+  if (dt > longestStep)
+    throw ScriptError{"DT must be at most " + std::to_string(longestStep) + " (a day), not \"" +
+                          line.args[1] + "\"",
+                      true};
   for (long long i = 0; i < count; ++i) host::Step(dt);
 }
 

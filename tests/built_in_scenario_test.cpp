@@ -6,6 +6,8 @@
 #include <cmath>
 
 #include "BuiltInScenario.h"
+#include "ScenarioFile.h"
+#include "ScenarioWriter.h"
 #include "host/Simulation.h"
 #include "support/TestWorld.h"
 
@@ -64,6 +66,36 @@ TEST_F(BuiltInScenarioTest, StationIsLowAndBothStayInOrbit) {
     const double r = host::Length(vessel.pos - Named("Earth").pos);
     const double expected = std::string(name) == "ISS" ? 6.771e6 : 42164e3;
     EXPECT_NEAR(r / expected, 1, 2e-3) << name;
+  }
+}
+
+// Written out to start from, it reads back as the same world, to the bit.
+TEST(BuiltInScenarioFileTest, WrittenOutItReadsBackTheSame) {
+  sim::Scenario original = sim::BuiltInScenario();
+  original.name = "Quotes \" and \\ backslashes";
+  sim::Scenario read;
+  std::string error;
+  ASSERT_TRUE(sim::ParseScenario(sim::ScenarioText(original), "built-in.toml", read, error))
+      << error;
+  EXPECT_EQ(read.name, original.name);
+  EXPECT_EQ(read.mjd, original.mjd);
+  ASSERT_EQ(read.bodies.size(), original.bodies.size());
+  for (std::size_t i = 0; i < read.bodies.size(); ++i) {
+    const sim::BodyEntry &a = read.bodies[i], &b = original.bodies[i];
+    EXPECT_EQ(std::tie(a.name, a.mass, a.radius, a.ephemeris),
+              std::tie(b.name, b.mass, b.radius, b.ephemeris));
+  }
+  ASSERT_EQ(read.vessels.size(), original.vessels.size());
+  const auto same = [](const VECTOR3& a, const VECTOR3& b) {
+    return a.x == b.x && a.y == b.y && a.z == b.z;
+  };
+  for (std::size_t i = 0; i < read.vessels.size(); ++i) {
+    const sim::VesselEntry &a = read.vessels[i], &b = original.vessels[i];
+    EXPECT_EQ(std::tie(a.name, a.className, a.size, a.mass, a.relativeTo, a.focus),
+              std::tie(b.name, b.className, b.size, b.mass, b.relativeTo, b.focus));
+    EXPECT_TRUE(same(a.pos, b.pos) && same(a.vel, b.vel) && same(a.forward, b.forward) &&
+                same(a.up, b.up))
+        << a.name;
   }
 }
 

@@ -2,7 +2,10 @@
 // notices in the focus vessel's hold.
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include "FlightPanel.h"
+#include "Scenario.h"
 #include "support/TestWorld.h"
 
 namespace {
@@ -23,6 +26,14 @@ TEST(FlightPanelTest, DatesAreGregorianCalendarDates) {
       {57022.9999999, "2015-01-01 00:00:00"},  // rounds up into the next day
       {-1, "1858-11-16 00:00:00"},
       {15020, "1900-01-01 00:00:00"},
+      {-678576, "0000-12-31 00:00:00"},
+      // Far out only the year, which no day count can overflow.
+      {1e12, "2737908865-11-12 00:00:00"},
+      {-1e12, "-2737905149-11-21 00:00:00"},
+      {1.000001e12, "year 2.738e+09"},
+      {1e300, "year 2.738e+297"},
+      {-1e300, "year -2.738e+297"},
+      {std::numeric_limits<double>::max(), "year 4.922e+305"},
   };
   for (const auto& c : cases) EXPECT_EQ(sim::CalendarText(c.mjd), c.text) << c.mjd;
 }
@@ -39,11 +50,16 @@ TEST_F(FlightPanelWorldTest, NearestBodyIsTheOneWithTheNearestSurface) {
 }
 
 TEST_F(FlightPanelWorldTest, PanelShowsFocusVesselAgainstItsNearestBody) {
+  sim::Scenario named;
+  named.name = "Earth and Moon";
+  std::string error;
+  ASSERT_TRUE(sim::ApplyScenario(named, error)) << error;
   AddBody("Earth", 6e24, 6.4e6, MakeVector(0, 0, 0), MakeVector(0, 100, 0));
   Focus(AddVessel("GL-01", MakeVector(4.2e7, 0, 0), MakeVector(0, 3100, 0)));
   const std::vector<std::string> lines =
       sim::PanelLines({51544.5, 12.5, 10, true}, {"t=1.00s first", "t=2.00s second"});
   const std::vector<std::string> expected{
+      "Scenario   Earth and Moon",
       "Date       2000-01-01 12:00:00  (MJD 51544.50000)",
       "Sim time   12.50 s",
       "Time acc   10x  PAUSED",

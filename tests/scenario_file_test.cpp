@@ -26,8 +26,9 @@ std::string ErrorOf(const std::string& text) {
   return error;
 }
 
+// Small enough that the vessels placed near it are outside.
 constexpr char earth[] =
-    "[[body]]\nname = \"Earth\"\nmass = 6e24\nradius = 6.4e6\nposition = [1, 2, 3]\n";
+    "[[body]]\nname = \"Earth\"\nmass = 6e24\nradius = 10\nposition = [1, 2, 3]\n";
 
 TEST(ScenarioFileTest, LeftOutKeysTakeTheirDefaults) {
   const sim::Scenario scenario = Parse("[[vessel]]\nname = \"A\"\nposition = [0, 0, 0]\n");
@@ -48,7 +49,10 @@ TEST(ScenarioFileTest, LeftOutKeysTakeTheirDefaults) {
 TEST(ScenarioFileTest, IntegersCountAsNumbersAndAxesAreMadeUnitLength) {
   const sim::Scenario scenario = Parse(std::string(earth) +
                                        "[[vessel]]\nname = \"A\"\nposition = [7, 8, 9]\n"
-                                       "forward = [0, 0, 5]\nup = [3, 4, 0]\n");
+                                       "forward = [0, 0, 5]\nup = [3, 4, 0]\n"
+                                       // Too short to square without underflow.
+                                       "[[vessel]]\nname = \"B\"\nposition = [0, 0, 99]\n"
+                                       "forward = [0, 0, 1e-310]\nup = [3e-300, 4e-300, 0]\n");
   ASSERT_EQ(scenario.bodies.size(), 1u);
   EXPECT_EQ(scenario.bodies[0].pos.z, 3.0);
   EXPECT_EQ(scenario.bodies[0].vel.x, 0.0);
@@ -57,6 +61,25 @@ TEST(ScenarioFileTest, IntegersCountAsNumbersAndAxesAreMadeUnitLength) {
   EXPECT_DOUBLE_EQ(vessel.forward.z, 1.0);
   EXPECT_DOUBLE_EQ(vessel.up.x, 0.6);
   EXPECT_DOUBLE_EQ(vessel.up.y, 0.8);
+  EXPECT_EQ(scenario.vessels[1].forward.z, 1.0);
+  EXPECT_DOUBLE_EQ(scenario.vessels[1].up.y, 0.8);
+}
+
+// The parser's work is bounded before it starts: the file's size, and how
+// deep its keys go (a key of a hundred thousand parts would overflow the
+// parser's stack).
+TEST(ScenarioFileTest, SizeAndKeyDepthHaveBoundsOnBothSides) {
+  std::string text = "# the largest scenario file\n";
+  text.resize(sim::maxScenarioBytes - 1, '#');
+  text += '\n';
+  Parse(text);
+  EXPECT_EQ(ErrorOf(text + "\n"),
+            "s.toml: larger than 4194304 bytes, the most a scenario file may hold");
+
+  std::string header = "[scenario";
+  for (int depth = 1; depth < sim::maxKeyDepth; ++depth) header += ".a";
+  EXPECT_EQ(ErrorOf(header + "]\n"), "s.toml:1: unknown key \"a\" in [scenario]");
+  EXPECT_EQ(ErrorOf("\n" + header + ".a]\n"), "s.toml:2: keys nested more than 32 deep");
 }
 
 // One line of text for each mistake, with the line and reason it must get.
@@ -81,7 +104,7 @@ TEST(ScenarioFileTest, MistakesAreNamedWithTheirLine) {
        "not"},
       {"[[vessel]]\nname = \"A\"\n", "s.toml:1: missing key \"position\" in [[vessel]]"},
       {"[[body]]\nname = \"B\"\nmass = 1\nradius = 0\nposition = [0, 0, 0]\n",
-       "s.toml:4: \"radius\" must be positive"},
+       "s.toml:4: \"radius\" must be from 1 m to 1e+18 m"},
       {std::string(earth) + "[[vessel]]\nname = \"A\"\nposition = [0, 0, 0]\nrelative_to = \"a\"\n",
        "s.toml:9: \"relative_to\": no body or earlier vessel \"a\""},
       {"[[vessel]]\nname = \"A\"\nposition = [0, 0, 0]\nrelative_to = \"B\"\n",
@@ -93,6 +116,31 @@ TEST(ScenarioFileTest, MistakesAreNamedWithTheirLine) {
        "s.toml:5: name \"a\" is already used on line 2"},
       {"[scenario]\nname = \"x\"\nstart = 1\n", "s.toml:3: unknown key \"start\" in [scenario]"},
       {"[[vessel]\n", "s.toml:1: Error while parsing table header: expected ']', saw '\\n'"},
+      // Unknown keys first, the one nearest the top, before a missing one.
+      {"[[vessel]]\nzeta = 1\nalpha = 2\n", "s.toml:2: unknown key \"zeta\" in [[vessel]]"},
+      // Names a script can address, and a scenario name on one line.
+      {"[[vessel]]\nname = \"\\tA\"\nposition = [0, 0, 0]\n",
+       "s.toml:2: \"name\" must not begin or end with a blank"},
+      {"[[body]]\nname = \"none\"\nmass = 1\nradius = 1\nposition = [0, 0, 0]\n",
+       "s.toml:2: \"name\" cannot be \"none\": scripts read it as no vessel"},
+      {"[scenario]\nname = \"a\\u001bb\"\n",
+       "s.toml:2: \"name\" must not hold control characters or line breaks"},
+      // The world's bounds, for each value and once relative_to is added.
+      {"[[body]]\nname = \"B\"\nmass = 2e42\nradius = 1\nposition = [0, 0, 0]\n",
+       "s.toml:3: \"mass\" must be at most 1e+42 kg"},
+      {"[[body]]\nname = \"B\"\nmass = 1\nradius = 2e18\nposition = [0, 0, 0]\n",
+       "s.toml:4: \"radius\" must be from 1 m to 1e+18 m"},
+      {"[[vessel]]\nname = \"A\"\nposition = [0, 0, 0]\nsize = 2e18\n",
+       "s.toml:4: \"size\" must be at most 1e+18 m"},
+      {"[[vessel]]\nname = \"A\"\nposition = [0, 0, 0]\nvelocity = [0, 3e8, 0]\n",
+       "s.toml:4: \"velocity\" must be no faster than light, 299792458 m/s"},
+      {"[[body]]\nname = \"B\"\nmass = 1\nradius = 1\nposition = [9e17, 0, 0]\n"
+       "[[vessel]]\nname = \"A\"\nposition = [9e17, 0, 0]\nrelative_to = \"B\"\n",
+       "s.toml:6: \"A\" would start more than 1e+18 m from the origin"},
+      {"[[body]]\nname = \"B\"\nmass = 1\nradius = 1\nposition = [0, 0, 0]\n"
+       "velocity = [2e8, 0, 0]\n[[vessel]]\nname = \"A\"\nposition = [9, 0, 0]\n"
+       "velocity = [2e8, 0, 0]\nrelative_to = \"B\"\n",
+       "s.toml:7: \"A\" would start faster than light"},
   };
   for (const auto& c : cases) EXPECT_EQ(ErrorOf(c.text), c.error) << c.text;
 }

@@ -56,6 +56,7 @@ expect "Jaunt MFD"
 expect "[Shift-T] Target: None"
 expect "1 TGT"
 expect "5 JNT"
+expect "Scenario   Earth and Moon"
 expect "Focus      GL-01"
 expect "Nearest    Earth"
 

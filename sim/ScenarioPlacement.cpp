@@ -1,0 +1,103 @@
+#include "ScenarioPlacement.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cstdio>
+
+#include "Ephemeris.h"
+#include "host/Vector.h"
+
+namespace sim {
+
+using host::operator+;
+using host::operator-;
+
+namespace {
+
+std::string Quoted(const std::string& text) {
+  return "\"" + text + "\"";
+}
+
+std::string Number(double value) {
+  char text[40];
+  std::snprintf(text, sizeof text, "%.9g", value);
+  return text;
+}
+
+// NaN fails these too.
+bool Near(const VECTOR3& pos) {
+  return host::Length(pos) <= maxDistance;
+}
+bool Slow(const VECTOR3& vel) {
+  return host::Length(vel) <= speedOfLight;
+}
+
+}  // namespace
+
+Placement PlaceScenario(const Scenario& scenario) {
+  Placement placement;
+  for (const BodyEntry& body : scenario.bodies) {
+    StartState state{body.pos, body.vel};
+    if (!body.ephemeris.empty()) {
+      if (std::optional<host::Ephemeris> ephemeris = FindEphemeris(body.ephemeris))
+        (*ephemeris)(scenario.mjd, state.pos, state.vel);
+    }
+    placement.bodies.push_back(state);
+  }
+  // Names are told apart regardless of case, as the host finds them.
+  const auto find = [&](const std::string& name) {
+    const auto same = [&](const std::string& other) {
+      return other.size() == name.size() &&
+             std::equal(name.begin(), name.end(), other.begin(), [](char a, char b) {
+               return std::tolower(static_cast<unsigned char>(a)) ==
+                      std::tolower(static_cast<unsigned char>(b));
+             });
+    };
+    for (std::size_t i = 0; i < scenario.bodies.size(); ++i)
+      if (same(scenario.bodies[i].name)) return placement.bodies[i];
+    for (std::size_t i = 0; i < placement.vessels.size(); ++i)
+      if (same(scenario.vessels[i].name)) return placement.vessels[i];
+    return StartState{};
+  };
+  for (const VesselEntry& vessel : scenario.vessels) {
+    StartState state{vessel.pos, vessel.vel};
+    if (!vessel.relativeTo.empty()) {
+      const StartState base = find(vessel.relativeTo);
+      state = {base.pos + state.pos, base.vel + state.vel};
+    }
+    placement.vessels.push_back(state);
+  }
+  return placement;
+}
+
+std::optional<PlacementFault> CheckPlacement(const Scenario& scenario) {
+  const Placement placement = PlaceScenario(scenario);
+  for (std::size_t i = 0; i < scenario.bodies.size(); ++i) {
+    const BodyEntry& body = scenario.bodies[i];
+    const StartState& state = placement.bodies[i];
+    if (!body.ephemeris.empty() && (!Near(state.pos) || !Slow(state.vel)))
+      return PlacementFault{body.line, "the ephemeris of " + Quoted(body.name) +
+                                           " gives no sound state at MJD " + Number(scenario.mjd)};
+  }
+  for (std::size_t i = 0; i < scenario.vessels.size(); ++i) {
+    const VesselEntry& vessel = scenario.vessels[i];
+    const StartState& state = placement.vessels[i];
+    if (!Near(state.pos))
+      return PlacementFault{vessel.line, Quoted(vessel.name) + " would start more than " +
+                                             Number(maxDistance) + " m from the origin"};
+    if (!Slow(state.vel))
+      return PlacementFault{vessel.line, Quoted(vessel.name) + " would start faster than light"};
+    for (std::size_t j = 0; j < scenario.bodies.size(); ++j) {
+      const BodyEntry& body = scenario.bodies[j];
+      const double distance = host::Length(state.pos - placement.bodies[j].pos);
+      if (distance < body.radius)
+        return PlacementFault{vessel.line, Quoted(vessel.name) + " would start inside " +
+                                               Quoted(body.name) + " (" + Number(distance) +
+                                               " m from its centre, radius " + Number(body.radius) +
+                                               " m)"};
+    }
+  }
+  return std::nullopt;
+}
+
+}  // namespace sim

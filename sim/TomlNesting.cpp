@@ -1,0 +1,186 @@
+#include "TomlNesting.h"
+
+#include <vector>
+
+namespace sim {
+
+namespace {
+
+class NestingScan {
+ public:
+  explicit NestingScan(std::string_view text) : text(text) {}
+
+  TomlNesting Run() {
+    if (text.starts_with("\xEF\xBB\xBF")) at = 3;  // a byte-order mark
+    while (at < text.size()) {
+      const char c = text[at];
+      if (c == '\n') {
+        EndLine();
+      } else if (c == ' ' || c == '\t' || c == '\r') {
+        ++at;
+      } else if (c == '#') {
+        SkipComment();
+      } else if (c == '[' && lineStart && open.empty()) {
+        ReadHeader();
+      } else {
+        lineStart = false;
+        Token(c);
+      }
+    }
+    return deepest;
+  }
+
+ private:
+  // An open inline table or array, and the levels it added.
+  struct Container {
+    bool array;
+    int levels;
+  };
+
+  void Token(char c) {
+    if (c == '"' || c == '\'') {
+      SkipString(c);
+      Part();
+    } else if (c == '.') {
+      ++at;
+      afterDot = chain > 0;
+    } else if (c == '=') {
+      ++at;
+      keyParts = chain;
+      chain = 0;
+      inValue = true;
+    } else if ((c == '{' || c == '[') && inValue) {
+      ++at;
+      // The key leading to it counts; an array is a level of its own.
+      Open(c == '[', keyParts + (c == '[' ? 1 : 0));
+    } else if ((c == '}' || c == ']') && !open.empty()) {
+      ++at;
+      base -= open.back().levels;
+      open.pop_back();
+      inValue = true;  // the closed one was a value of what encloses it
+      keyParts = 0;
+      chain = 0;
+    } else if (c == ',') {
+      ++at;
+      inValue = !open.empty() && open.back().array;
+      keyParts = 0;
+      chain = 0;
+    } else {
+      const std::size_t start = at;
+      SkipBare();
+      if (at > start) {
+        Part();
+        return;
+      }
+      // A bracket out of place: it ends any key, and the parser will object.
+      ++at;
+      chain = 0;
+      afterDot = false;
+    }
+  }
+
+  void Open(bool array, int levels) {
+    open.push_back({array, levels});
+    base += levels;
+    keyParts = 0;
+    chain = 0;
+    inValue = array;
+    Note(base);
+  }
+
+  // A bare word or a quoted string: in a key, one more part of it.
+  void Part() {
+    if (inValue) return;
+    chain = afterDot ? chain + 1 : 1;
+    afterDot = false;
+    Note(base + chain);
+  }
+
+  void Note(int depth) {
+    if (depth > deepest.depth) deepest = {depth, line};
+  }
+
+  void EndLine() {
+    ++at;
+    ++line;
+    lineStart = true;
+    chain = 0;
+    afterDot = false;
+    if (open.empty()) {
+      inValue = false;
+      keyParts = 0;
+    }
+  }
+
+  // "[a.b]" or "[[a.b]]": the new table's parts are the depth of what follows.
+  void ReadHeader() {
+    lineStart = false;
+    inValue = false;
+    chain = 0;
+    base = 0;
+    while (at < text.size() && text[at] == '[') ++at;
+    while (at < text.size() && text[at] != ']' && text[at] != '\n' && text[at] != '#') {
+      if (text[at] == ' ' || text[at] == '\t' || text[at] == '\r')
+        ++at;
+      else
+        Token(text[at]);
+    }
+    while (at < text.size() && text[at] == ']') ++at;
+    base = chain;
+    chain = 0;
+  }
+
+  void SkipComment() {
+    while (at < text.size() && text[at] != '\n') ++at;
+  }
+
+  void SkipBare() {
+    constexpr std::string_view stops = " \t\r\n#.=,[]{}\"'";
+    while (at < text.size() && stops.find(text[at]) == std::string_view::npos) ++at;
+  }
+
+  // From an opening quote past the closing one; basic strings know escapes,
+  // and a tripled quote opens a string that may span lines.
+  void SkipString(char quote) {
+    const std::string_view triple = quote == '"' ? R"(""")" : "'''";
+    const bool multiLine = text.substr(at, 3) == triple;
+    at += multiLine ? 3 : 1;
+    while (at < text.size()) {
+      const char c = text[at];
+      if (multiLine && text.substr(at, 3) == triple) {
+        at += 3;
+        // Up to two more quotes may end the content.
+        for (int i = 0; i < 2 && at < text.size() && text[at] == quote; ++i) ++at;
+        return;
+      }
+      if (!multiLine && c == quote) {
+        ++at;
+        return;
+      }
+      if (!multiLine && c == '\n') return;  // unterminated: the parser says so
+      if (c == '\n') ++line;
+      at += (c == '\\' && quote == '"' && at + 1 < text.size()) ? 2 : 1;
+      if (c == '\\' && quote == '"' && text[at - 1] == '\n') ++line;
+    }
+  }
+
+  std::string_view text;
+  std::size_t at = 0;
+  int line = 1;
+  bool lineStart = true;
+  bool inValue = false;  // reading a value: its words are no key parts
+  bool afterDot = false;
+  int chain = 0;     // parts of the key being read
+  int keyParts = 0;  // parts of the key whose value is being read
+  int base = 0;      // levels of the header and the open containers
+  std::vector<Container> open;
+  TomlNesting deepest;
+};
+
+}  // namespace
+
+TomlNesting DeepestKey(std::string_view text) {
+  return NestingScan(text).Run();
+}
+
+}  // namespace sim
