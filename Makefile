@@ -3,7 +3,7 @@
 PRESET ?= release-ci
 BUILD := build/$(PRESET)
 
-.PHONY: run demo test test-native test-windows deps build clean
+.PHONY: run demo test test-native test-windows deps build install clean
 
 deps:
 	@tools/install-deps.sh build sim
@@ -39,6 +39,12 @@ test-native: build
 test-windows:
 	@tools/install-deps.sh build sim windows
 	@tools/test-windows.sh
+
+# jaunt-sim, the module it loads and the example scenarios, under PREFIX
+# (DESTDIR stages the install elsewhere, as packagers do).
+PREFIX ?= /usr/local
+install: build
+	cmake --install $(BUILD) --prefix $(PREFIX)
 
 clean:
 	rm -rf build

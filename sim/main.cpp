@@ -10,6 +10,7 @@
 #include "BuiltInScenario.h"
 #include "Cockpit.h"
 #include "CommandLine.h"
+#include "InstallLayout.h"
 #include "ModuleFile.h"
 #include "Picture.h"
 #include "Scenario.h"
@@ -74,6 +75,7 @@ int main(int argc, char** argv) {
   }
 
   sim::Scenario scenario;
+  if (!options.scenario.empty()) options.scenario = sim::FindScenario(options.scenario, argv[0]);
   if (options.scenario.empty())
     scenario = sim::BuiltInScenario();
   else if (!sim::ReadScenarioFile(options.scenario, scenario, error))
@@ -93,7 +95,7 @@ int main(int argc, char** argv) {
   }
 
   const std::string module =
-      options.module.empty() ? sim::DefaultModulePath(argv[0]) : options.module;
+      options.module.empty() ? sim::DefaultModulePath(argv[0]).string() : options.module;
   if (!sim::LoadFlightModule(module, error)) return Fail(module + ": " + error);
   int status;
   if (!sim::ApplyScenario(scenario, error))
