@@ -33,9 +33,10 @@ constexpr short screenColours = 1;
 constexpr int keyEscape = 27;
 constexpr std::size_t eventsShown = 5;
 
-volatile std::sig_atomic_t interrupted = 0;
-void OnSignal(int) {
-  interrupted = 1;
+// The signal that ends the cockpit; 0 while none has come.
+volatile std::sig_atomic_t endingSignal = 0;
+void OnSignal(int signal) {
+  endingSignal = signal;
 }
 
 // ncurses for the cockpit's lifetime; the terminal is restored however the
@@ -74,7 +75,7 @@ class Cockpit {
 
   void Run() {
     auto last = std::chrono::steady_clock::now();
-    while (!quit && interrupted == 0) {
+    while (!quit && endingSignal == 0) {
       Draw();
       for (int key = getch(); key != ERR && !quit; key = getch()) {
         Handle(key);
@@ -265,16 +266,17 @@ bool CockpitCanStart(std::string& error) {
   return false;
 }
 
-bool RunCockpit(int number, std::string& error) {
-  if (!CockpitCanStart(error)) return false;
-  interrupted = 0;
+std::optional<int> RunCockpit(int number, std::string& error) {
+  if (!CockpitCanStart(error)) return std::nullopt;
+  endingSignal = 0;
   for (int signal : {SIGINT, SIGTERM, SIGHUP}) std::signal(signal, OnSignal);
   {
     Terminal terminal;
     Cockpit(number).Run();
   }
   for (int signal : {SIGINT, SIGTERM, SIGHUP}) std::signal(signal, SIG_DFL);
-  return true;
+  // As a shell reports a program that a signal ended.
+  return endingSignal == 0 ? 0 : 128 + static_cast<int>(endingSignal);
 }
 
 }  // namespace sim

@@ -2,7 +2,10 @@
 #include <cerrno>
 #include <cmath>
 #include <cstdlib>
+#include <cstring>
+#include <optional>
 #include <string>
+#include <string_view>
 
 #include "Script.h"
 #include "ScriptCommands.h"
@@ -48,6 +51,12 @@ const Command* FindCommand(const std::string& name) {
     }
   }
   return nullptr;
+}
+
+// Editors on Windows may start a UTF-8 file with a byte-order mark.
+void SkipByteOrderMark(std::string& text) {
+  constexpr std::string_view mark = "\xEF\xBB\xBF";
+  if (text.compare(0, mark.size(), mark) == 0) text.erase(0, mark.size());
 }
 
 // Passes on what the host noticed since the last call.
@@ -109,6 +118,7 @@ int RunScript(std::istream& in, std::ostream& out, std::ostream& err, int& selec
   std::string text;
   int status = 0;
   for (int number = 1; std::getline(in, text); ++number) {
+    if (number == 1) SkipByteOrderMark(text);
     ScriptLine line;
     if (!ParseLine(text, line)) continue;
     const Command* command = FindCommand(line.command);
@@ -129,7 +139,14 @@ int RunScript(std::istream& in, std::ostream& out, std::ostream& err, int& selec
     }
     KeepSelectionOpen(context);
     out.flush();
+    const int writeError = errno;  // read at once, while it tells of the failed write
     ForwardReports(err, seenReports);
+    if (!out) {
+      err << "error: line " << number << ": cannot write the answer: " << std::strerror(writeError)
+          << '\n';
+      status = 2;
+      break;
+    }
   }
   selected = context.selected;
   return status;

@@ -2,9 +2,13 @@
 // host loads a plug-in, makes the world from a scenario, opens one display
 // of the module's mode on the focus vessel, and then flies it: from a
 // script, in the interactive cockpit, or just long enough for a picture.
+#include <cerrno>
+#include <csignal>
 #include <cstdio>
+#include <cstring>
 #include <fstream>
 #include <iostream>
+#include <optional>
 #include <sstream>
 
 #include "BuiltInScenario.h"
@@ -35,6 +39,14 @@ int Fail(const std::string& message) {
   return failureStatus;
 }
 
+// Output that could not be written is a failure: what was asked for did not
+// arrive. A failure already reported stands as it is.
+int Finish(int status) {
+  std::cout.flush();
+  if (std::cout || status != 0) return status;
+  return Fail(std::string("cannot write to standard output: ") + std::strerror(errno));
+}
+
 // Everything the program does once its inputs are known to be good.
 int Fly(const sim::Options& options, std::istream* script) {
   const int display = host::OpenDisplay(sim::displayMode, 256, 256);
@@ -42,7 +54,9 @@ int Fly(const sim::Options& options, std::istream* script) {
   int selected = display;
   if (script != nullptr) {
     const int status = sim::RunScript(*script, std::cout, std::cerr, selected);
-    std::cout.flush();
+    // A read that failed ends the script as the end of the input does.
+    if (script == &std::cin && std::ferror(stdin))
+      return Fail(std::string("standard input: cannot read: ") + std::strerror(errno));
     if (status != 0) return status;
   }
   std::string error;
@@ -51,8 +65,9 @@ int Fly(const sim::Options& options, std::istream* script) {
     if (!sim::WriteDisplayPicture(selected, options.png, error)) return Fail(error);
     return 0;
   }
-  if (script == nullptr && !sim::RunCockpit(display, error)) return Fail(error);
-  return 0;
+  if (script != nullptr) return 0;
+  const std::optional<int> status = sim::RunCockpit(display, error);
+  return status ? *status : Fail(error);
 }
 
 }  // namespace
@@ -62,12 +77,16 @@ int main(int argc, char** argv) {
   // Answers end their lines with \n alone on every system, as scripts compare them.
   _setmode(_fileno(stdout), _O_BINARY);
   _setmode(_fileno(stderr), _O_BINARY);
+#else
+  // A reader that has gone makes a failed write, reported as one, rather
+  // than a silent end.
+  std::signal(SIGPIPE, SIG_IGN);
 #endif
   sim::Options options;
   std::string error;
   switch (sim::ParseCommandLine(argc, argv, options, std::cout, error)) {
     case sim::CommandLineResult::Done:
-      return 0;
+      return Finish(0);
     case sim::CommandLineResult::Error:
       return Fail(error);
     case sim::CommandLineResult::Run:
@@ -105,5 +124,5 @@ int main(int argc, char** argv) {
     status = Fly(options, script);
   host::ResetSimulation();
   host::UnloadAllModules();
-  return status;
+  return Finish(status);
 }
