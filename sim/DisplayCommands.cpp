@@ -1,10 +1,10 @@
 // Script commands that work a display: open, close and select one, press its
 // keys and buttons, read its labels, menu and page, answer its input boxes,
 // and draw it as a picture.
-#include <climits>
 #include <cstdio>
 #include <string>
 
+#include "DisplayLayout.h"
 #include "KeyCodes.h"
 #include "Picture.h"
 #include "Script.h"
@@ -22,6 +22,13 @@ const char* Truth(bool value) {
 
 MFD& DisplayOf(const ScriptContext& context) {
   return *host::DisplayObject(SelectedDisplay(context));
+}
+
+// Buttons count from 1, as the cockpit labels them: 1 to 6 down the left
+// side, 7 to 12 down the right. The display counts from 0.
+int ButtonIndex(const std::string& text) {
+  constexpr int buttons = 2 * buttonsPerSide;
+  return static_cast<int>(IntegerArg(text, "N", 1, buttons)) - 1;
 }
 
 int OpenNumber(const std::string& text) {
@@ -69,19 +76,18 @@ void Key(ScriptContext& context, const ScriptLine& line) {
 
 void Button(ScriptContext& context, const ScriptLine& line) {
   ExpectArgCount(line, 1, 2);
-  const int button = static_cast<int>(IntegerArg(line.args[0], "N", INT_MIN, INT_MAX));
+  const int button = ButtonIndex(line.args[0]);
   const int event =
       line.args.size() > 1 ? static_cast<int>(IntegerArg(line.args[1], "E", 0, 0xFFFF)) : 1;
-  MFD& display = DisplayOf(context);
-  context.out << "button " << button << " -> " << Truth(display.ConsumeButton(button, event))
-              << '\n';
+  const bool consumed = DisplayOf(context).ConsumeButton(button, event);
+  context.out << "button " << line.args[0] << " -> " << Truth(consumed) << '\n';
 }
 
 void Label(ScriptContext& context, const ScriptLine& line) {
   ExpectArgCount(line, 1, 1);
-  const int button = static_cast<int>(IntegerArg(line.args[0], "N", INT_MIN, INT_MAX));
-  const char* label = DisplayOf(context).ButtonLabel(button);
-  context.out << "label " << button << " -> " << (label != nullptr ? label : "(null)") << '\n';
+  const char* label = DisplayOf(context).ButtonLabel(ButtonIndex(line.args[0]));
+  context.out << "label " << line.args[0] << " -> " << (label != nullptr ? label : "(null)")
+              << '\n';
 }
 
 void Menu(ScriptContext& context, const ScriptLine& line) {
