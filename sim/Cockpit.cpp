@@ -15,6 +15,7 @@
 #include "DisplayLayout.h"
 #include "FlightPanel.h"
 #include "KeyCodes.h"
+#include "PromptAnswer.h"
 #include "host/Diagnostics.h"
 #include "host/Displays.h"
 #include "host/InputBox.h"
@@ -108,9 +109,7 @@ class Cockpit {
   }
 
   void Event(const std::string& what) {
-    char stamp[40];
-    std::snprintf(stamp, sizeof stamp, "t=%.2fs ", host::SimTime());
-    events.push_back(stamp + what);
+    events.push_back(EventText(host::SimTime(), what));
     if (events.size() > eventsShown) events.erase(events.begin());
   }
 
@@ -143,8 +142,8 @@ class Cockpit {
 
   void HandlePrompt(int key) {
     if (key == '\n' || key == '\r' || key == KEY_ENTER) {
-      const bool accepted = host::AnswerInputBox(typed).value_or(false);
-      Event("answered \"" + typed + "\"" + (accepted ? "" : ", refused: try again"));
+      if (const std::optional<PromptAnswer> answer = AnswerPrompt(number, typed))
+        Event(answer->event);
       typed.clear();
     } else if (key == keyEscape) {
       host::CancelInputBox();

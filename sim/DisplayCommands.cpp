@@ -1,16 +1,19 @@
 // Script commands that work a display: open, close and select one, press its
 // keys and buttons, read its labels, menu and page, answer its input boxes,
-// and draw it as a picture.
+// tell what came of the answers, and draw it as a picture.
 #include <cstdio>
 #include <string>
 
 #include "DisplayLayout.h"
+#include "FlightPanel.h"
 #include "KeyCodes.h"
 #include "Picture.h"
+#include "PromptAnswer.h"
 #include "Script.h"
 #include "ScriptCommands.h"
 #include "host/Displays.h"
 #include "host/InputBox.h"
+#include "host/Simulation.h"
 
 namespace sim {
 
@@ -29,6 +32,11 @@ MFD& DisplayOf(const ScriptContext& context) {
 int ButtonIndex(const std::string& text) {
   constexpr int buttons = 2 * buttonsPerSide;
   return static_cast<int>(IntegerArg(text, "N", 1, buttons)) - 1;
+}
+
+// The input box a key or button opened belongs to the display pressed.
+void NotePrompt(ScriptContext& context) {
+  if (host::OpenInputBox()) context.promptDisplay = context.selected;
 }
 
 int OpenNumber(const std::string& text) {
@@ -69,9 +77,9 @@ void Key(ScriptContext& context, const ScriptLine& line) {
   const std::optional<std::uint32_t> code = ParseKeyName(line.args[0]);
   if (!code)
     throw ScriptError{"\"" + line.args[0] + "\" is not a letter, a digit or a hex scan code", true};
-  MFD& display = DisplayOf(context);
-  context.out << "key " << line.args[0] << " -> " << Truth(display.ConsumeKeyBuffered(*code))
-              << '\n';
+  const bool consumed = DisplayOf(context).ConsumeKeyBuffered(*code);
+  NotePrompt(context);
+  context.out << "key " << line.args[0] << " -> " << Truth(consumed) << '\n';
 }
 
 void Button(ScriptContext& context, const ScriptLine& line) {
@@ -80,6 +88,7 @@ void Button(ScriptContext& context, const ScriptLine& line) {
   const int event =
       line.args.size() > 1 ? static_cast<int>(IntegerArg(line.args[1], "E", 0, 0xFFFF)) : 1;
   const bool consumed = DisplayOf(context).ConsumeButton(button, event);
+  NotePrompt(context);
   context.out << "button " << line.args[0] << " -> " << Truth(consumed) << '\n';
 }
 
@@ -111,15 +120,24 @@ void Box(ScriptContext& context, const ScriptLine& line) {
 }
 
 void Input(ScriptContext& context, const ScriptLine& line) {
-  const std::optional<bool> accepted = host::AnswerInputBox(line.rest);
-  if (!accepted) throw ScriptError{"no input box is open"};
-  context.out << "input -> " << Truth(*accepted) << '\n';
+  const std::optional<PromptAnswer> answer = AnswerPrompt(context.promptDisplay, line.rest);
+  if (!answer) throw ScriptError{"no input box is open"};
+  context.events.push_back(EventText(host::SimTime(), answer->event));
+  context.out << "input -> " << Truth(answer->accepted) << '\n';
 }
 
 void Cancel(ScriptContext& context, const ScriptLine& line) {
   ExpectArgCount(line, 0, 0);
   if (!host::CancelInputBox()) throw ScriptError{"no input box is open"};
+  context.events.push_back(EventText(host::SimTime(), "prompt cancelled"));
   context.out << "cancelled\n";
+}
+
+void Events(ScriptContext& context, const ScriptLine& line) {
+  ExpectArgCount(line, 0, 0);
+  context.out << "events -> " << context.events.size() << '\n';
+  for (const std::string& event : context.events) context.out << event << '\n';
+  context.events.clear();
 }
 
 void PageCommand(ScriptContext& context, const ScriptLine& line) {
@@ -150,6 +168,7 @@ constexpr Command commands[] = {
     {"input", "input TEXT", Input},
     {"cancel", "cancel", Cancel},
     {"page", "page", PageCommand},
+    {"events", "events", Events},
     {"png", "png FILE", Png},
 };
 

@@ -11,7 +11,9 @@ namespace sim {
 
 struct ScriptContext {
   std::ostream& out;
-  int selected = 0;  // the display keys and buttons go to; 0: none
+  int selected = 0;                 // the display keys and buttons go to; 0: none
+  int promptDisplay = 0;            // the display whose key or button opened the input box
+  std::vector<std::string> events;  // told since the last `events`, stamped
 };
 
 // One command line: the command, its arguments split at white space, and

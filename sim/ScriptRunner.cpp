@@ -7,10 +7,12 @@
 #include <string>
 #include <string_view>
 
+#include "FlightPanel.h"
 #include "Script.h"
 #include "ScriptCommands.h"
 #include "host/Diagnostics.h"
 #include "host/Displays.h"
+#include "host/Simulation.h"
 
 namespace sim {
 
@@ -113,8 +115,10 @@ std::string NameArg(const ScriptLine& line) {
 }
 
 int RunScript(std::istream& in, std::ostream& out, std::ostream& err, int& selected) {
-  ScriptContext context{out, selected};
+  ScriptContext context{out, selected, 0, {}};
   std::size_t seenReports = host::Reports().size();
+  HoldWatch watch;
+  watch.Check();
   std::string text;
   int status = 0;
   for (int number = 1; std::getline(in, text); ++number) {
@@ -138,6 +142,8 @@ int RunScript(std::istream& in, std::ostream& out, std::ostream& err, int& selec
       break;
     }
     KeepSelectionOpen(context);
+    if (std::optional<std::string> event = watch.Check())
+      context.events.push_back(EventText(host::SimTime(), *event));
     out.flush();
     const int writeError = errno;  // read at once, while it tells of the failed write
     ForwardReports(err, seenReports);

@@ -68,18 +68,20 @@ tmux send-keys -t "$session" t
 expect "(Jaunt): Select Target (leave blank for none)"
 tmux send-keys -t "$session" Moon Enter
 expect "[Shift-T] Target: Moon"
-expect "answered \"Moon\""
+expect "answered \"Moon\": target Moon"
 
 tmux send-keys -t "$session" 3
 expect "Select final distance from target"
-tmux send-keys -t "$session" %10 Enter
+tmux send-keys -t "$session" 50K Enter
+expect "answered \"50K\": distance 50.0 m"
+tmux send-keys -t "$session" 3 %10 Enter
 expect "Probability of safe jaunt: 88"
 
 tmux send-keys -t "$session" W
 expect "Proceed? (y/n)"
 tmux send-keys -t "$session" y Enter
 expect "carrier released GL-01"
-expect "jump made: GL-01 moved"
+expect "answered \"y\": safe jump, GL-01"
 expect "Nearest    Moon"
 
 tmux send-keys -t "$session" Space +
