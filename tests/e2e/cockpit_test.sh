@@ -1,8 +1,10 @@
 #!/bin/sh
 # The interactive cockpit in a real terminal (tmux): it shows the page, the
-# buttons and the panel, takes keys and prompts, makes the jump, and ends
-# cleanly on q and on SIGINT, SIGTERM and SIGHUP, with the terminal as it
-# found it and the status a shell expects (128 + the signal).
+# buttons and the panel, opens prompts under the display, tells what the
+# answers did, hints at keys that do nothing, shows its help beside the live
+# panel, says when the terminal is too small, and ends cleanly on q and on
+# SIGINT, SIGTERM and SIGHUP, with the terminal as it found it and the
+# status a shell expects (128 + the signal).
 #   cockpit_test.sh JAUNT_SIM E2E_DIR OUT_DIR
 set -u
 mkdir -p "$3"
@@ -30,6 +32,13 @@ expect() {
     i=$((i + 1))
   done
   fail "no \"$1\" on the screen"
+}
+
+# The screen's line just under the display's frame.
+under_frame() {
+  bottom=$(screen | grep -n '^       +-' | tail -1 | cut -d: -f1)
+  [ -n "$bottom" ] || fail "no frame on the screen"
+  screen | sed -n "$((bottom + 1))p"
 }
 
 # Starts the cockpit in a new session; the program's process id is kept for
@@ -66,6 +75,7 @@ expect "Nearest    Earth"
 
 tmux send-keys -t "$session" t
 expect "(Jaunt): Select Target (leave blank for none)"
+under_frame | grep -qF "(Jaunt): Select Target" || fail "the prompt is not under the display"
 tmux send-keys -t "$session" Moon Enter
 expect "[Shift-T] Target: Moon"
 expect "answered \"Moon\": target Moon"
@@ -77,6 +87,11 @@ expect "answered \"50K\": distance 50.0 m"
 tmux send-keys -t "$session" 3 %10 Enter
 expect "Probability of safe jaunt: 88"
 
+tmux send-keys -t "$session" %
+expect "key \"%\" does nothing here; ? lists the keys"
+tmux send-keys -t "$session" A
+expect "key \"A\" does nothing here"
+
 tmux send-keys -t "$session" W
 expect "Proceed? (y/n)"
 tmux send-keys -t "$session" y Enter
@@ -84,10 +99,24 @@ expect "carrier released GL-01"
 expect "answered \"y\": safe jump, GL-01"
 expect "Nearest    Moon"
 
+# The help takes the page's place; the panel and its events stay.
 tmux send-keys -t "$session" Space +
 expect "10x  PAUSED"
 tmux send-keys -t "$session" '?'
+expect "Help: ? or Esc closes it"
+expect "to target, and final velocity."
 expect "press buttons 1 to 5"
+expect "carrier released GL-01"
+expect "10x  PAUSED"
+tmux send-keys -t "$session" Escape
+expect "[Shift-T] Target: Moon"
+screen | grep -qF "Help:" && fail "Esc left the help open"
+
+tmux resize-window -t "$session" -x 80 -y 24
+expect "jaunt-sim: the terminal is too small"
+expect "It is 80x24; the cockpit needs 104x22."
+tmux resize-window -t "$session" -x 132 -y 36
+expect "[Shift-T] Target: Moon"
 
 tmux send-keys -t "$session" q
 ended "q" 0
@@ -103,4 +132,4 @@ for signal in TERM:143 HUP:129; do
   kill -s "${signal%:*}" "$(cat "$out/cockpit.pid")"
   ended "SIG${signal%:*}" "${signal#*:}"
 done
-echo "cockpit: page, prompts, jump, pause, help, q and signals all fine"
+echo "cockpit: page, prompts, events, hints, help, size, q and signals all fine"
