@@ -1,6 +1,11 @@
 #include "CommandLine.h"
 
 #include <CLI/CLI.hpp>
+#include <cstdio>
+
+#include "CockpitHelp.h"
+#include "InstallLayout.h"
+#include "Script.h"
 
 #ifndef JAUNT_SIM_FULL_BUILD
 #define JAUNT_SIM_FULL_BUILD 1
@@ -10,6 +15,41 @@
 #endif
 
 namespace sim {
+
+namespace {
+
+// After the options: the cockpit's keys, the script's commands and where
+// scenarios are described and found.
+std::string Footer(const char* argv0) {
+  std::string text;
+  if (JAUNT_SIM_FULL_BUILD) {
+    text +=
+        "Cockpit keys (without --script, in a terminal):\n"
+        "  letters      the display's keys, either case: T target, D distance,\n"
+        "               V speed, N no target, W jump\n";
+    for (const KeyHelp& key : CockpitKeys()) {
+      char row[120];
+      std::snprintf(row, sizeof row, "  %-12s %s\n", key.keys, key.does);
+      text += row;
+    }
+    text += "\n";
+  } else {
+    text +=
+        "This build has no interactive cockpit, no pictures (--png) and no built-in\n"
+        "solar system: give --scenario and --script. Those parts need libraries\n"
+        "that only the Linux build has.\n\n";
+  }
+  text += "Script commands (--script FILE, one a line; # starts a comment):\n" + CommandTable();
+  text +=
+      "\nScenario files (--scenario FILE) are TOML, described in the README under\n"
+      "\"Scenario files\": " +
+      (DocumentFolder(argv0) / "README.md").string() +
+      "\nExamples to start from, which --scenario also finds by name:\n  " +
+      ExampleScenarioFolder(argv0).string();
+  return text;
+}
+
+}  // namespace
 
 CommandLineResult ParseCommandLine(int argc, const char* const* argv, Options& options,
                                    std::ostream& out, std::string& error) {
@@ -28,11 +68,7 @@ CommandLineResult ParseCommandLine(int argc, const char* const* argv, Options& o
   app.add_option("--png", options.png,
                  "Write the display as a picture: after the script, or of the opening display")
       ->type_name("FILE");
-  if (!JAUNT_SIM_FULL_BUILD)
-    app.footer(
-        "This build has no interactive cockpit, no pictures (--png) and no built-in\n"
-        "solar system: give --scenario and --script. Those parts need libraries\n"
-        "that only the Linux build has.");
+  app.footer(Footer(argc > 0 ? argv[0] : "jaunt-sim"));
   app.set_version_flag("--version", std::string("jaunt-sim ") + JAUNT_VERSION);
   try {
     app.parse(argc, argv);

@@ -157,19 +157,19 @@ void Png(ScriptContext& context, const ScriptLine& line) {
 }
 
 constexpr Command commands[] = {
-    {"open", "open [W H]", Open},
-    {"close", "close [N]", Close},
-    {"select", "select N", Select},
-    {"key", "key K", Key},
-    {"button", "button N [E]", Button},
-    {"label", "label N", Label},
-    {"menu", "menu", Menu},
-    {"box", "box", Box},
-    {"input", "input TEXT", Input},
-    {"cancel", "cancel", Cancel},
-    {"page", "page", PageCommand},
-    {"events", "events", Events},
-    {"png", "png FILE", Png},
+    {"open", "open [W H]", "open a display (256 x 256 unless given)", "open 400 200", Open},
+    {"close", "close [N]", "close display N, or the selected one", "close 2", Close},
+    {"select", "select N", "select display N for keys and buttons", "select 2", Select},
+    {"key", "key K", "press a key: letter, digit or hex scan code", "key T", Key},
+    {"button", "button N [E]", "press button N, 1 to 12; E: event (1: press)", "button 1", Button},
+    {"label", "label N", "the label of button N", "label 1", Label},
+    {"menu", "menu", "the display's menu: key and two lines a row", "menu", Menu},
+    {"box", "box", "the open input box: title and length", "box", Box},
+    {"input", "input TEXT", "answer the input box with TEXT, as typed", "input Moon", Input},
+    {"cancel", "cancel", "close the input box without an answer", "cancel", Cancel},
+    {"page", "page", "the page's text runs: y, x and text", "page", PageCommand},
+    {"events", "events", "what happened since the last events", "events", Events},
+    {"png", "png FILE", "draw the selected display as a PNG picture", "png display.png", Png},
 };
 
 }  // namespace

@@ -3,6 +3,7 @@
 
 #include <istream>
 #include <ostream>
+#include <string>
 
 namespace sim {
 
@@ -18,5 +19,8 @@ inline constexpr char displayMode[] = "Jaunt";
 // An answer that cannot be written stops the script the same way, with the
 // reason. A byte-order mark before the first line is skipped.
 int RunScript(std::istream& in, std::ostream& out, std::ostream& err, int& selected);
+
+// The script commands, one a line: usage, what it does, an example.
+std::string CommandTable();
 
 }  // namespace sim

@@ -47,10 +47,8 @@ bool ParseLine(std::string text, ScriptLine& line) {
 }
 
 const Command* FindCommand(const std::string& name) {
-  for (auto commands : {DisplayCommands(), WorldCommands()}) {
-    for (const Command& command : commands) {
-      if (name == command.name) return &command;
-    }
+  for (const Command* command : AllCommands()) {
+    if (name == command->name) return command;
   }
   return nullptr;
 }
