@@ -3,7 +3,7 @@
 PRESET ?= release-ci
 BUILD := build/$(PRESET)
 
-.PHONY: run demo test test-native test-windows package deps build clean
+.PHONY: run demo test test-native test-windows package deps build install clean
 
 deps:
 	@tools/install-deps.sh build sim
@@ -44,6 +44,12 @@ test-windows:
 package:
 	@tools/install-deps.sh build windows
 	@tools/package.sh
+
+# jaunt-sim, the module it loads and the example scenarios, under PREFIX
+# (DESTDIR stages the install elsewhere, as packagers do).
+PREFIX ?= /usr/local
+install: build
+	cmake --install $(BUILD) --prefix $(PREFIX)
 
 clean:
 	rm -rf build

@@ -12,9 +12,11 @@
 #include <csignal>
 #include <cstdio>
 
+#include "CockpitHelp.h"
 #include "DisplayLayout.h"
 #include "FlightPanel.h"
 #include "KeyCodes.h"
+#include "PromptAnswer.h"
 #include "host/Diagnostics.h"
 #include "host/Displays.h"
 #include "host/InputBox.h"
@@ -28,14 +30,20 @@ constexpr int frameMilliseconds = 50;
 constexpr double stepSeconds = 0.05;  // simulated per step at 1x
 constexpr int maxStepsPerFrame = 8;   // beyond this the world falls behind, not the screen
 constexpr double slowest = 0.1, fastest = 100000;
-constexpr int labelWidth = 7;  // "1 TGT " and a blank before the frame
+constexpr int labelWidth = 7;    // "1 TGT " and a blank before the frame
+constexpr int displayTop = 2;    // below the status line and a blank one
+constexpr int panelGap = 3;      // between the right-hand button labels and the panel
+constexpr int panelWidth = 49;   // its date line, the widest that is always there
+constexpr int promptRows = 2;    // the prompt's title and the answer being typed
+constexpr int eventIndent = 11;  // where an event's text starts in the panel
 constexpr short screenColours = 1;
 constexpr int keyEscape = 27;
 constexpr std::size_t eventsShown = 5;
 
-volatile std::sig_atomic_t interrupted = 0;
-void OnSignal(int) {
-  interrupted = 1;
+// The signal that ends the cockpit; 0 while none has come.
+volatile std::sig_atomic_t endingSignal = 0;
+void OnSignal(int signal) {
+  endingSignal = signal;
 }
 
 // ncurses for the cockpit's lifetime; the terminal is restored however the
@@ -68,13 +76,28 @@ void Put(int y, int x, const std::string& text, attr_t attributes = A_NORMAL) {
   attroff(attributes);
 }
 
+// A panel line in pieces of at most `width`, broken at blanks where it can;
+// the pieces after the first are indented to the events' text.
+std::vector<std::string> Wrapped(const std::string& line, std::size_t width) {
+  std::vector<std::string> pieces;
+  std::string rest = line;
+  while (rest.size() > width && width > eventIndent + 1) {
+    std::size_t cut = rest.rfind(' ', width);
+    if (cut == std::string::npos || cut <= eventIndent) cut = width;
+    pieces.push_back(rest.substr(0, cut));
+    rest = std::string(eventIndent, ' ') + rest.substr(rest[cut] == ' ' ? cut + 1 : cut);
+  }
+  pieces.push_back(rest);
+  return pieces;
+}
+
 class Cockpit {
  public:
   explicit Cockpit(int number) : number(number) {}
 
   void Run() {
     auto last = std::chrono::steady_clock::now();
-    while (!quit && interrupted == 0) {
+    while (!quit && endingSignal == 0) {
       Draw();
       for (int key = getch(); key != ERR && !quit; key = getch()) {
         Handle(key);
@@ -107,9 +130,7 @@ class Cockpit {
   }
 
   void Event(const std::string& what) {
-    char stamp[40];
-    std::snprintf(stamp, sizeof stamp, "t=%.2fs ", host::SimTime());
-    events.push_back(stamp + what);
+    events.push_back(EventText(host::SimTime(), what));
     if (events.size() > eventsShown) events.erase(events.begin());
   }
 
@@ -118,11 +139,17 @@ class Cockpit {
       clear();
       return;
     }
+    hint.clear();
+    if (tooSmall) {  // nothing of the cockpit shows: only quitting makes sense
+      if (key == 'q' || key == 'Q') quit = true;
+      return;
+    }
     if (host::OpenInputBox()) {
       HandlePrompt(key);
       return;
     }
     MFD* display = host::DisplayObject(number);
+    bool done = true;
     if (key == 'q' || key == 'Q') {
       quit = true;
     } else if (key == ' ') {
@@ -131,19 +158,23 @@ class Cockpit {
       timeAcceleration = std::min(timeAcceleration * 10, fastest);
     } else if (key == '-' || key == '_') {
       timeAcceleration = std::max(timeAcceleration / 10, slowest);
-    } else if (key == '?') {
+    } else if (key == '?' || (key == keyEscape && help)) {
       help = !help;
     } else if (key >= '1' && key <= '5' && display != nullptr) {
-      display->ConsumeButton(key - '1', PANEL_MOUSE_LBDOWN);
+      done = display->ConsumeButton(key - '1', PANEL_MOUSE_LBDOWN);
     } else if (key > 0 && key < 128 && std::isalpha(key) && display != nullptr) {
-      if (const auto code = ScanCodeOf(static_cast<char>(key))) display->ConsumeKeyBuffered(*code);
+      const auto code = ScanCodeOf(static_cast<char>(key));
+      done = code && display->ConsumeKeyBuffered(*code);
+    } else {
+      done = false;
     }
+    if (!done) hint = UnknownKeyHint(keyname(key) != nullptr ? keyname(key) : "?");
   }
 
   void HandlePrompt(int key) {
     if (key == '\n' || key == '\r' || key == KEY_ENTER) {
-      const bool accepted = host::AnswerInputBox(typed).value_or(false);
-      Event("answered \"" + typed + "\"" + (accepted ? "" : ", refused: try again"));
+      if (const std::optional<PromptAnswer> answer = AnswerPrompt(number, typed))
+        Event(answer->event);
       typed.clear();
     } else if (key == keyEscape) {
       host::CancelInputBox();
@@ -158,82 +189,99 @@ class Cockpit {
 
   void Draw() {
     erase();
-    Put(0, 0, "jaunt-sim cockpit    ? help   q quit", A_BOLD);
-    const int right = DrawDisplay(2, 0);
-    if (help)
-      DrawHelp(2, right + 3);
-    else
-      DrawPanel(2, right + 3);
-    DrawPrompt();
+    MFD* display = host::DisplayObject(number);
+    const host::Page page = display != nullptr ? host::DrawDisplay(number) : host::Page{};
+    const int rows = display != nullptr ? static_cast<int>(host::FieldsOf(*display).height) / cellHeight : 1;
+    const int minColumns = display != nullptr ? static_cast<int>(host::FieldsOf(*display).width) / cellWidth : 20;
+    const std::vector<std::string> grid = PageGrid(page, std::max(columns, minColumns), rows);
+    // Never narrower than before: the frame should not jump as text changes.
+    columns = grid.empty() ? columns : static_cast<int>(grid.front().size());
+    // The frame, a blank, the right-hand button labels, then the panel.
+    const int panelLeft = labelWidth + columns + 1 + 2 + 4 + panelGap;
+    const int promptTop = displayTop + rows + 2;
+    tooSmall = COLS < panelLeft + panelWidth || LINES < promptTop + promptRows;
+    if (tooSmall) {
+      DrawTooSmall(panelLeft + panelWidth, promptTop + promptRows);
+    } else {
+      Put(0, 0, "jaunt-sim cockpit    ? help   q quit", A_BOLD);
+      if (!hint.empty()) Put(0, 40, hint, A_STANDOUT);
+      if (display != nullptr)
+        DrawDisplay(*display, page, grid);
+      else
+        Put(displayTop, 0, "(no display open)");
+      DrawPanel(displayTop, panelLeft, promptTop);
+      DrawPrompt(promptTop);
+    }
     refresh();
   }
 
-  // Draws the display with its frame and button labels from row `top`;
-  // returns the column right of it.
-  int DrawDisplay(int top, int left) {
-    MFD* display = host::DisplayObject(number);
-    if (display == nullptr) {
-      Put(top, left, "(no display open)");
-      return left + 20;
-    }
-    const int rows = static_cast<int>(host::FieldsOf(*display).height) / cellHeight;
-    const host::Page page = host::DrawDisplay(number);
-    const std::vector<std::string> grid = PageGrid(
-        page, std::max(columns, static_cast<int>(host::FieldsOf(*display).width) / cellWidth),
-        rows);
-    // Never narrower than before: the frame should not jump as text changes.
-    columns = grid.empty() ? columns : static_cast<int>(grid.front().size());
-    const int frameLeft = left + labelWidth, frameRight = frameLeft + columns + 1;
+  void DrawTooSmall(int width, int height) {
+    char size[80];
+    std::snprintf(size, sizeof size, "It is %dx%d; the cockpit needs %dx%d.", COLS, LINES, width,
+                  height);
+    Put(0, 0, "jaunt-sim: the terminal is too small", A_BOLD);
+    Put(1, 0, size);
+    Put(2, 0, "Enlarge it, or press q to quit.");
+  }
+
+  // Draws the display with its frame and button labels from `displayTop`;
+  // with help asked for, the help takes the page's place in the frame.
+  void DrawDisplay(MFD& display, const host::Page& page, const std::vector<std::string>& grid) {
+    const int rows = static_cast<int>(grid.size());
+    const int frameLeft = labelWidth, frameRight = frameLeft + columns + 1;
     const attr_t screen = has_colors() ? COLOR_PAIR(screenColours) : A_NORMAL;
-    Put(top, frameLeft, "+" + std::string(static_cast<std::size_t>(columns), '-') + "+");
-    Put(top + rows + 1, frameLeft, "+" + std::string(static_cast<std::size_t>(columns), '-') + "+");
-    for (int row = 0; row < rows; ++row) {
-      Put(top + 1 + row, frameLeft, "|");
-      Put(top + 1 + row, frameLeft + 1, grid[static_cast<std::size_t>(row)], screen);
-      Put(top + 1 + row, frameRight, "|");
+    const std::string border = "+" + std::string(static_cast<std::size_t>(columns), '-') + "+";
+    std::vector<std::string> lines = grid;
+    std::string top = border;
+    if (help) {
+      const MFDBUTTONMENU* menu = nullptr;
+      const int count = display.ButtonMenu(&menu);
+      std::vector<std::string> text = HelpLines(menu, count);
+      const std::string heading = " " + text.front() + " ";
+      if (heading.size() + 3 <= top.size()) top.replace(2, heading.size(), heading);
+      for (std::size_t row = 0; row < lines.size(); ++row) {
+        std::string line = row + 1 < text.size() ? text[row + 1] : std::string();
+        line.resize(static_cast<std::size_t>(columns), ' ');
+        lines[row] = line;
+      }
     }
-    Put(top + 1, frameLeft + 1, page.title, screen | A_BOLD);
+    Put(displayTop, frameLeft, top, help ? A_BOLD : A_NORMAL);
+    Put(displayTop + rows + 1, frameLeft, border);
+    for (int row = 0; row < rows; ++row) {
+      Put(displayTop + 1 + row, frameLeft, "|");
+      Put(displayTop + 1 + row, frameLeft + 1, lines[static_cast<std::size_t>(row)], screen);
+      Put(displayTop + 1 + row, frameRight, "|");
+    }
+    if (!help) Put(displayTop + 1, frameLeft + 1, page.title, screen | A_BOLD);
     for (int button = 0; button < 2 * buttonsPerSide; ++button) {
-      const char* label = display->ButtonLabel(button);
+      const char* label = display.ButtonLabel(button);
       if (label == nullptr) continue;
       const int row =
-          top + 1 + ButtonY(button, static_cast<int>(host::FieldsOf(*display).height)) / cellHeight;
+          displayTop + 1 + ButtonY(button, static_cast<int>(host::FieldsOf(display).height)) / cellHeight;
       if (button < buttonsPerSide) {
         char text[16];
         std::snprintf(text, sizeof text, "%d %-4.4s", button + 1, label);
-        Put(row, left, text, A_BOLD);
+        Put(row, 0, text, A_BOLD);
       } else {
         Put(row, frameRight + 2, label, A_BOLD);
       }
     }
-    return frameRight + 2 + 4;
   }
 
-  void DrawPanel(int top, int left) {
+  // The panel from row `top` down to above row `bottom`; long events wrap.
+  void DrawPanel(int top, int left, int bottom) {
     const ClockState clock{host::SimDate(), host::SimTime(), timeAcceleration, paused};
     int row = top;
-    for (const std::string& line : PanelLines(clock, events)) Put(row++, left, line);
-  }
-
-  void DrawHelp(int top, int left) {
-    std::vector<std::string> lines{"Keys", "  letters  the display's keys:"};
-    const MFDBUTTONMENU* menu = nullptr;
-    MFD* display = host::DisplayObject(number);
-    const int count = display != nullptr ? display->ButtonMenu(&menu) : 0;
-    for (int i = 0; menu != nullptr && i < count; ++i) {
-      lines.push_back(std::string("    ") + menu[i].selchar + "  " +
-                      (menu[i].line1 != nullptr ? menu[i].line1 : ""));
+    for (const std::string& line : PanelLines(clock, events)) {
+      for (const std::string& piece : Wrapped(line, static_cast<std::size_t>(COLS - left))) {
+        if (row < bottom) Put(row++, left, piece);
+      }
     }
-    for (const char* line :
-         {"  1-5      press buttons 1 to 5", "  Space    pause or run",
-          "  + / -    time acceleration x10 or /10", "  ?        this help",
-          "  q        quit (Ctrl-C too)", "  prompt:  type, Enter answers, Esc cancels"})
-      lines.emplace_back(line);
-    int row = top;
-    for (const std::string& line : lines) Put(row++, left, line);
   }
 
-  void DrawPrompt() {
+  // The prompt opens under the display it belongs to, as the host's input
+  // boxes do beside theirs.
+  void DrawPrompt(int top) {
     const std::optional<host::InputBoxView> box = host::OpenInputBox();
     if (!box) {
       boxOpen = false;
@@ -241,8 +289,12 @@ class Cockpit {
     }
     if (!boxOpen) typed = box->initialText;  // a new box starts from its own text
     boxOpen = true;
-    Put(LINES - 3, 0, box->title, A_BOLD);
-    Put(LINES - 2, 0, "> " + typed + "_   (Enter answers, Esc cancels)");
+    const std::string after = "_   (Enter answers, Esc cancels)";
+    // The end of a long answer, where the typing is.
+    const std::size_t room = static_cast<std::size_t>(std::max(COLS - 2, 1)) - 1;
+    const std::string shown = typed.size() > room ? typed.substr(typed.size() - room) : typed;
+    Put(top, 0, box->title, A_BOLD);
+    Put(top + 1, 0, "> " + shown + after);
   }
 
   int number;
@@ -253,7 +305,9 @@ class Cockpit {
   bool help = false;
   bool quit = false;
   bool boxOpen = false;
+  bool tooSmall = false;
   std::string typed;
+  std::string hint;                 // for a key that did nothing, until the next key
   std::vector<std::string> events;  // the newest last
   std::size_t seenReports = host::Reports().size();
   HoldWatch watch;
@@ -267,16 +321,17 @@ bool CockpitCanStart(std::string& error) {
   return false;
 }
 
-bool RunCockpit(int number, std::string& error) {
-  if (!CockpitCanStart(error)) return false;
-  interrupted = 0;
+std::optional<int> RunCockpit(int number, std::string& error) {
+  if (!CockpitCanStart(error)) return std::nullopt;
+  endingSignal = 0;
   for (int signal : {SIGINT, SIGTERM, SIGHUP}) std::signal(signal, OnSignal);
   {
     Terminal terminal;
     Cockpit(number).Run();
   }
   for (int signal : {SIGINT, SIGTERM, SIGHUP}) std::signal(signal, SIG_DFL);
-  return true;
+  // As a shell reports a program that a signal ended.
+  return endingSignal == 0 ? 0 : 128 + static_cast<int>(endingSignal);
 }
 
 }  // namespace sim

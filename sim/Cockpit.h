@@ -2,6 +2,7 @@
 // the focus vessel, flown from the keyboard in a terminal.
 #pragma once
 
+#include <optional>
 #include <string>
 
 namespace sim {
@@ -11,8 +12,11 @@ namespace sim {
 bool CockpitCanStart(std::string& error);
 
 // Runs the cockpit on the host's world, with display `number` open, until
-// the pilot quits; the world moves on in real time scaled by the time
-// acceleration. False with `error` set when the cockpit cannot start.
-bool RunCockpit(int number, std::string& error);
+// the pilot quits or SIGINT, SIGTERM or SIGHUP ends it; the world moves on
+// in real time scaled by the time acceleration, and the terminal is restored
+// however the cockpit ends. Returns the exit status: 0 after quitting,
+// 128 + the signal's number after a signal. Empty with `error` set when the
+// cockpit cannot start.
+std::optional<int> RunCockpit(int number, std::string& error);
 
 }  // namespace sim

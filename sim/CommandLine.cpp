@@ -1,6 +1,11 @@
 #include "CommandLine.h"
 
 #include <CLI/CLI.hpp>
+#include <cstdio>
+
+#include "CockpitHelp.h"
+#include "InstallLayout.h"
+#include "Script.h"
 
 #ifndef JAUNT_SIM_FULL_BUILD
 #define JAUNT_SIM_FULL_BUILD 1
@@ -11,37 +16,62 @@
 
 namespace sim {
 
+namespace {
+
+// After the options: the cockpit's keys, the script's commands and where
+// scenarios are described and found.
+std::string Footer(const char* argv0) {
+  std::string text;
+  if (JAUNT_SIM_FULL_BUILD) {
+    text +=
+        "Cockpit keys (without --script, in a terminal):\n"
+        "  letters      the display's keys, either case: T target, D distance,\n"
+        "               V speed, N no target, W jump\n";
+    for (const KeyHelp& key : CockpitKeys()) {
+      char row[120];
+      std::snprintf(row, sizeof row, "  %-12s %s\n", key.keys, key.does);
+      text += row;
+    }
+    text += "\n";
+  } else {
+    text +=
+        "This build has no interactive cockpit, no pictures (--png) and no built-in\n"
+        "solar system: give --scenario and --script. Those parts need libraries\n"
+        "that only the Linux build has.\n\n";
+  }
+  text += "Script commands (--script FILE, one a line; # starts a comment):\n" + CommandTable();
+  text +=
+      "\nScenario files (--scenario FILE) are TOML, described in the README under\n"
+      "\"Scenario files\": " +
+      (DocumentFolder(argv0) / "README.md").string() +
+      "\nExamples to start from, which --scenario also finds by name:\n  " +
+      ExampleScenarioFolder(argv0).string();
+  return text;
+}
+
+}  // namespace
+
 CommandLineResult ParseCommandLine(int argc, const char* const* argv, Options& options,
                                    std::ostream& out, std::string& error) {
   CLI::App app{
       "jaunt-sim: the stand-in host as a program. Flies the Jaunt display in an\n"
       "interactive cockpit, or by a script of commands without a terminal.",
       "jaunt-sim"};
-  CLI::Option* scenario = app.add_option("--scenario", options.scenario,
-                                         "Scenario file (TOML); default: the solar system")
-                              ->type_name("FILE");
+  app.add_option("--scenario", options.scenario, "Scenario file (TOML); default: the solar system")
+      ->type_name("FILE");
   app.add_option("--module", options.module,
                  "The plug-in module to load; default: the one beside this program")
       ->type_name("FILE");
-  CLI::Option* script =
-      app.add_option("--script", options.script,
-                     "Run the commands of FILE (- for standard input) instead of the cockpit")
-          ->type_name("FILE|-");
-  CLI::Option* png =
-      app.add_option("--png", options.png,
-                     "Write the display as a picture: after the script, or of the opening display")
-          ->type_name("FILE");
+  app.add_option("--script", options.script,
+                 "Run the commands of FILE (- for standard input) instead of the cockpit")
+      ->type_name("FILE|-");
+  app.add_option("--png", options.png,
+                 "Write the display as a picture: after the script, or of the opening display")
+      ->type_name("FILE");
   app.add_option("--write-scenario", options.writeScenario,
                  "Write the built-in solar system as a scenario file to start from, and stop")
-      ->type_name("FILE")
-      ->excludes(scenario)
-      ->excludes(script)
-      ->excludes(png);
-  if (!JAUNT_SIM_FULL_BUILD)
-    app.footer(
-        "This build has no interactive cockpit, no pictures (--png) and no built-in\n"
-        "solar system: give --scenario and --script. Those parts need libraries\n"
-        "that only the Linux build has.");
+      ->type_name("FILE");
+  app.footer(Footer(argc > 0 ? argv[0] : "jaunt-sim"));
   app.set_version_flag("--version", std::string("jaunt-sim ") + JAUNT_VERSION);
   try {
     app.parse(argc, argv);
@@ -65,6 +95,12 @@ CommandLineResult ParseCommandLine(int argc, const char* const* argv, Options& o
       error = std::string(name) + ": the file name is empty";
       return CommandLineResult::Error;
     }
+  }
+  // Checked here rather than by the parser, which would clutter --help.
+  if (!options.writeScenario.empty() &&
+      !(options.scenario.empty() && options.script.empty() && options.png.empty())) {
+    error = "--write-scenario stands alone: it cannot go with --scenario, --script or --png";
+    return CommandLineResult::Error;
   }
   return CommandLineResult::Run;
 }

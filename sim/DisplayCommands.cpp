@@ -1,16 +1,19 @@
 // Script commands that work a display: open, close and select one, press its
 // keys and buttons, read its labels, menu and page, answer its input boxes,
-// and draw it as a picture.
-#include <climits>
+// tell what came of the answers, and draw it as a picture.
 #include <cstdio>
 #include <string>
 
+#include "DisplayLayout.h"
+#include "FlightPanel.h"
 #include "KeyCodes.h"
 #include "Picture.h"
+#include "PromptAnswer.h"
 #include "Script.h"
 #include "ScriptCommands.h"
 #include "host/Displays.h"
 #include "host/InputBox.h"
+#include "host/Simulation.h"
 
 namespace sim {
 
@@ -22,6 +25,18 @@ const char* Truth(bool value) {
 
 MFD& DisplayOf(const ScriptContext& context) {
   return *host::DisplayObject(SelectedDisplay(context));
+}
+
+// Buttons count from 1, as the cockpit labels them: 1 to 6 down the left
+// side, 7 to 12 down the right. The display counts from 0.
+int ButtonIndex(const std::string& text) {
+  constexpr int buttons = 2 * buttonsPerSide;
+  return static_cast<int>(IntegerArg(text, "N", 1, buttons)) - 1;
+}
+
+// The input box a key or button opened belongs to the display pressed.
+void NotePrompt(ScriptContext& context) {
+  if (host::OpenInputBox()) context.promptDisplay = context.selected;
 }
 
 int OpenNumber(const std::string& text) {
@@ -62,26 +77,26 @@ void Key(ScriptContext& context, const ScriptLine& line) {
   const std::optional<std::uint32_t> code = ParseKeyName(line.args[0]);
   if (!code)
     throw ScriptError{"\"" + line.args[0] + "\" is not a letter, a digit or a hex scan code", true};
-  MFD& display = DisplayOf(context);
-  context.out << "key " << line.args[0] << " -> " << Truth(display.ConsumeKeyBuffered(*code))
-              << '\n';
+  const bool consumed = DisplayOf(context).ConsumeKeyBuffered(*code);
+  NotePrompt(context);
+  context.out << "key " << line.args[0] << " -> " << Truth(consumed) << '\n';
 }
 
 void Button(ScriptContext& context, const ScriptLine& line) {
   ExpectArgCount(line, 1, 2);
-  const int button = static_cast<int>(IntegerArg(line.args[0], "N", INT_MIN, INT_MAX));
+  const int button = ButtonIndex(line.args[0]);
   const int event =
       line.args.size() > 1 ? static_cast<int>(IntegerArg(line.args[1], "E", 0, 0xFFFF)) : 1;
-  MFD& display = DisplayOf(context);
-  context.out << "button " << button << " -> " << Truth(display.ConsumeButton(button, event))
-              << '\n';
+  const bool consumed = DisplayOf(context).ConsumeButton(button, event);
+  NotePrompt(context);
+  context.out << "button " << line.args[0] << " -> " << Truth(consumed) << '\n';
 }
 
 void Label(ScriptContext& context, const ScriptLine& line) {
   ExpectArgCount(line, 1, 1);
-  const int button = static_cast<int>(IntegerArg(line.args[0], "N", INT_MIN, INT_MAX));
-  const char* label = DisplayOf(context).ButtonLabel(button);
-  context.out << "label " << button << " -> " << (label != nullptr ? label : "(null)") << '\n';
+  const char* label = DisplayOf(context).ButtonLabel(ButtonIndex(line.args[0]));
+  context.out << "label " << line.args[0] << " -> " << (label != nullptr ? label : "(null)")
+              << '\n';
 }
 
 void Menu(ScriptContext& context, const ScriptLine& line) {
@@ -105,15 +120,24 @@ void Box(ScriptContext& context, const ScriptLine& line) {
 }
 
 void Input(ScriptContext& context, const ScriptLine& line) {
-  const std::optional<bool> accepted = host::AnswerInputBox(line.rest);
-  if (!accepted) throw ScriptError{"no input box is open"};
-  context.out << "input -> " << Truth(*accepted) << '\n';
+  const std::optional<PromptAnswer> answer = AnswerPrompt(context.promptDisplay, line.rest);
+  if (!answer) throw ScriptError{"no input box is open"};
+  context.events.push_back(EventText(host::SimTime(), answer->event));
+  context.out << "input -> " << Truth(answer->accepted) << '\n';
 }
 
 void Cancel(ScriptContext& context, const ScriptLine& line) {
   ExpectArgCount(line, 0, 0);
   if (!host::CancelInputBox()) throw ScriptError{"no input box is open"};
+  context.events.push_back(EventText(host::SimTime(), "prompt cancelled"));
   context.out << "cancelled\n";
+}
+
+void Events(ScriptContext& context, const ScriptLine& line) {
+  ExpectArgCount(line, 0, 0);
+  context.out << "events -> " << context.events.size() << '\n';
+  for (const std::string& event : context.events) context.out << event << '\n';
+  context.events.clear();
 }
 
 void PageCommand(ScriptContext& context, const ScriptLine& line) {
@@ -133,18 +157,19 @@ void Png(ScriptContext& context, const ScriptLine& line) {
 }
 
 constexpr Command commands[] = {
-    {"open", "open [W H]", Open},
-    {"close", "close [N]", Close},
-    {"select", "select N", Select},
-    {"key", "key K", Key},
-    {"button", "button N [E]", Button},
-    {"label", "label N", Label},
-    {"menu", "menu", Menu},
-    {"box", "box", Box},
-    {"input", "input TEXT", Input},
-    {"cancel", "cancel", Cancel},
-    {"page", "page", PageCommand},
-    {"png", "png FILE", Png},
+    {"open", "open [W H]", "open a display (256 x 256 unless given)", "open 400 200", Open},
+    {"close", "close [N]", "close display N, or the selected one", "close 2", Close},
+    {"select", "select N", "select display N for keys and buttons", "select 2", Select},
+    {"key", "key K", "press a key: letter, digit or hex scan code", "key T", Key},
+    {"button", "button N [E]", "press button N, 1 to 12; E: event (1: press)", "button 1", Button},
+    {"label", "label N", "the label of button N", "label 1", Label},
+    {"menu", "menu", "the display's menu: key and two lines a row", "menu", Menu},
+    {"box", "box", "the open input box: title and length", "box", Box},
+    {"input", "input TEXT", "answer the input box with TEXT, as typed", "input Moon", Input},
+    {"cancel", "cancel", "close the input box without an answer", "cancel", Cancel},
+    {"page", "page", "the page's text runs: y, x and text", "page", PageCommand},
+    {"events", "events", "what happened since the last events", "events", Events},
+    {"png", "png FILE", "draw the selected display as a PNG picture", "png display.png", Png},
 };
 
 }  // namespace

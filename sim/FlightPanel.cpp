@@ -111,22 +111,18 @@ std::vector<std::string> PanelLines(const ClockState& clock,
   return lines;
 }
 
+std::string EventText(double simTime, const std::string& what) {
+  return Format("t=%.2fs ", simTime) + what;
+}
+
 std::optional<std::string> HoldWatch::Check() {
   host::World& world = host::TheWorld();
   const host::Object* focus = world.Find(world.Focus());
   std::optional<std::string> event;
-  if (focus != nullptr && focus->handle == vessel) {
-    const host::Object* holder = world.Find(focus->parent);
-    if (focus->parent != parent && holder != nullptr)
-      event = "jump made: " + focus->name +
-              Format(" moved %.1f km", host::Length(focus->pos - lastPos) / 1000) + ", held by " +
-              holder->name;
-    else if (parent != nullptr && focus->parent == nullptr)
-      event = "carrier released " + focus->name;
-  }
+  if (focus != nullptr && focus->handle == vessel && parent != nullptr && focus->parent == nullptr)
+    event = "carrier released " + focus->name;
   vessel = focus != nullptr ? focus->handle : nullptr;
   parent = focus != nullptr ? focus->parent : nullptr;
-  if (focus != nullptr) lastPos = focus->pos;
   return event;
 }
 

@@ -30,8 +30,11 @@ struct ClockState {
 std::vector<std::string> PanelLines(const ClockState& clock,
                                     const std::vector<std::string>& events);
 
-// Notices the jump and the release by the focus vessel's hold: a jump when a
-// carrier takes it, a release when it is let go.
+// An event as the list shows it: stamped with the simulated time.
+std::string EventText(double simTime, const std::string& what);
+
+// Notices the carrier's release by the focus vessel's hold: it is let go.
+// (The jump itself is told with the answer that made it.)
 class HoldWatch {
  public:
   // The event since the last call, if any.
@@ -40,7 +43,6 @@ class HoldWatch {
  private:
   ObjectHandle vessel = nullptr;
   ObjectHandle parent = nullptr;
-  VECTOR3 lastPos{};
 };
 
 }  // namespace sim

@@ -7,30 +7,9 @@
 #include "host/Displays.h"
 #include "host/ModuleLoader.h"
 
-#ifdef _WIN32
-#include <windows.h>
-#endif
-
-#ifndef JAUNT_MODULE_FILE_NAME
-#define JAUNT_MODULE_FILE_NAME "JauntMFD.so"
-#endif
-
 namespace sim {
 
 namespace {
-
-std::filesystem::path ExecutablePath(const char* argv0) {
-#ifdef _WIN32
-  char buffer[MAX_PATH];
-  const DWORD n = GetModuleFileNameA(nullptr, buffer, MAX_PATH);
-  if (n > 0 && n < MAX_PATH) return std::filesystem::path(std::string(buffer, n));
-#else
-  std::error_code ec;
-  std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", ec);
-  if (!ec) return self;
-#endif
-  return std::filesystem::absolute(argv0);
-}
 
 bool RegistersMode() {
   for (const host::ModeInfo& mode : host::RegisteredModes()) {
@@ -40,10 +19,6 @@ bool RegistersMode() {
 }
 
 }  // namespace
-
-std::string DefaultModulePath(const char* argv0) {
-  return (ExecutablePath(argv0).parent_path() / JAUNT_MODULE_FILE_NAME).string();
-}
 
 bool LoadFlightModule(const std::string& path, std::string& error) {
   std::error_code ec;

@@ -1,12 +1,9 @@
-// Finding and loading the plug-in module the simulator flies.
+// Loading the plug-in module the simulator flies.
 #pragma once
 
 #include <string>
 
 namespace sim {
-
-// The module built beside the running executable.
-std::string DefaultModulePath(const char* argv0);
 
 // Loads the module through the host's loader and checks that it registers
 // the display mode; false with `error` saying why not, without the path.

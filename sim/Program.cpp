@@ -4,14 +4,19 @@
 // script, in the interactive cockpit, or just long enough for a picture.
 #include "Program.h"
 
+#include <cerrno>
+#include <csignal>
 #include <cstdio>
+#include <cstring>
 #include <fstream>
 #include <iostream>
+#include <optional>
 #include <sstream>
 
 #include "BuiltInScenario.h"
 #include "Cockpit.h"
 #include "CommandLine.h"
+#include "InstallLayout.h"
 #include "ModuleFile.h"
 #include "Picture.h"
 #include "Scenario.h"
@@ -39,6 +44,14 @@ int Fail(const std::string& message) {
   return failureStatus;
 }
 
+// Output that could not be written is a failure: what was asked for did not
+// arrive. A failure already reported stands as it is.
+int Finish(int status) {
+  std::cout.flush();
+  if (std::cout || status != 0) return status;
+  return Fail(std::string("cannot write to standard output: ") + std::strerror(errno));
+}
+
 // Everything the program does once its inputs are known to be good.
 int Fly(const Options& options, std::istream* script) {
   const int display = host::OpenDisplay(displayMode, 256, 256);
@@ -46,7 +59,9 @@ int Fly(const Options& options, std::istream* script) {
   int selected = display;
   if (script != nullptr) {
     const int status = RunScript(*script, std::cout, std::cerr, selected);
-    std::cout.flush();
+    // A read that failed ends the script as the end of the input does.
+    if (script == &std::cin && std::ferror(stdin))
+      return Fail(std::string("standard input: cannot read: ") + std::strerror(errno));
     if (status != 0) return status;
   }
   std::string error;
@@ -55,8 +70,9 @@ int Fly(const Options& options, std::istream* script) {
     if (!WriteDisplayPicture(selected, options.png, error)) return Fail(error);
     return 0;
   }
-  if (script == nullptr && !RunCockpit(display, error)) return Fail(error);
-  return 0;
+  if (script != nullptr) return 0;
+  const std::optional<int> status = RunCockpit(display, error);
+  return status ? *status : Fail(error);
 }
 
 }  // namespace
@@ -66,12 +82,16 @@ int RunProgram(int argc, char** argv) {
   // Answers end their lines with \n alone on every system, as scripts compare them.
   _setmode(_fileno(stdout), _O_BINARY);
   _setmode(_fileno(stderr), _O_BINARY);
+#else
+  // A reader that has gone makes a failed write, reported as one, rather
+  // than a silent end.
+  std::signal(SIGPIPE, SIG_IGN);
 #endif
   Options options;
   std::string error;
   switch (ParseCommandLine(argc, argv, options, std::cout, error)) {
     case CommandLineResult::Done:
-      return 0;
+      return Finish(0);
     case CommandLineResult::Error:
       return Fail(error);
     case CommandLineResult::Run:
@@ -85,6 +105,7 @@ int RunProgram(int argc, char** argv) {
   }
 
   Scenario scenario;
+  if (!options.scenario.empty()) options.scenario = FindScenario(options.scenario, argv[0]);
   if (options.scenario.empty())
     scenario = BuiltInScenario();
   else if (!ReadScenarioFile(options.scenario, scenario, error))
@@ -103,7 +124,8 @@ int RunProgram(int argc, char** argv) {
     return Fail(error);
   }
 
-  const std::string module = options.module.empty() ? DefaultModulePath(argv[0]) : options.module;
+  const std::string module =
+      options.module.empty() ? DefaultModulePath(argv[0]).string() : options.module;
   if (!LoadFlightModule(module, error)) return Fail(module + ": " + error);
   int status;
   if (!ApplyScenario(scenario, error))
@@ -113,7 +135,7 @@ int RunProgram(int argc, char** argv) {
     status = Fly(options, script);
   host::ResetSimulation();
   host::UnloadAllModules();
-  return status;
+  return Finish(status);
 }
 
 }  // namespace sim

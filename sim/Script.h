@@ -3,6 +3,7 @@
 
 #include <istream>
 #include <ostream>
+#include <string>
 
 namespace sim {
 
@@ -15,6 +16,11 @@ inline constexpr char displayMode[] = "Jaunt";
 // `err`. What the host noticed the module doing wrong goes to `err` as
 // "host: TEXT". Returns the exit status: 0, or 2 after an error. On return,
 // `selected` is the display the script had selected (0 for none).
+// An answer that cannot be written stops the script the same way, with the
+// reason. A byte-order mark before the first line is skipped.
 int RunScript(std::istream& in, std::ostream& out, std::ostream& err, int& selected);
+
+// The script commands, one a line: usage, what it does, an example.
+std::string CommandTable();
 
 }  // namespace sim

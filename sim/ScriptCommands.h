@@ -11,7 +11,9 @@ namespace sim {
 
 struct ScriptContext {
   std::ostream& out;
-  int selected = 0;  // the display keys and buttons go to; 0: none
+  int selected = 0;                 // the display keys and buttons go to; 0: none
+  int promptDisplay = 0;            // the display whose key or button opened the input box
+  std::vector<std::string> events;  // told since the last `events`, stamped
 };
 
 // One command line: the command, its arguments split at white space, and
@@ -30,12 +32,18 @@ struct ScriptError {
 
 struct Command {
   const char* name;
-  const char* usage;  // the command and its arguments, for error messages
+  const char* usage;    // the command and its arguments, for errors and help
+  const char* does;     // one short line for the help
+  const char* example;  // a line as a script would hold it
   void (*run)(ScriptContext& context, const ScriptLine& line);
 };
 
 std::span<const Command> DisplayCommands();
 std::span<const Command> WorldCommands();
+std::span<const Command> HelpCommands();
+
+// Every command, in the order the help lists them.
+std::vector<const Command*> AllCommands();
 
 // The selected display; throws when none is open.
 int SelectedDisplay(const ScriptContext& context);

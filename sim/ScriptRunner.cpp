@@ -2,12 +2,17 @@
 #include <cerrno>
 #include <cmath>
 #include <cstdlib>
+#include <cstring>
+#include <optional>
 #include <string>
+#include <string_view>
 
+#include "FlightPanel.h"
 #include "Script.h"
 #include "ScriptCommands.h"
 #include "host/Diagnostics.h"
 #include "host/Displays.h"
+#include "host/Simulation.h"
 
 namespace sim {
 
@@ -42,12 +47,16 @@ bool ParseLine(std::string text, ScriptLine& line) {
 }
 
 const Command* FindCommand(const std::string& name) {
-  for (auto commands : {DisplayCommands(), WorldCommands()}) {
-    for (const Command& command : commands) {
-      if (name == command.name) return &command;
-    }
+  for (const Command* command : AllCommands()) {
+    if (name == command->name) return command;
   }
   return nullptr;
+}
+
+// Editors on Windows may start a UTF-8 file with a byte-order mark.
+void SkipByteOrderMark(std::string& text) {
+  constexpr std::string_view mark = "\xEF\xBB\xBF";
+  if (text.compare(0, mark.size(), mark) == 0) text.erase(0, mark.size());
 }
 
 // Passes on what the host noticed since the last call.
@@ -104,11 +113,14 @@ std::string NameArg(const ScriptLine& line) {
 }
 
 int RunScript(std::istream& in, std::ostream& out, std::ostream& err, int& selected) {
-  ScriptContext context{out, selected};
+  ScriptContext context{out, selected, 0, {}};
   std::size_t seenReports = host::Reports().size();
+  HoldWatch watch;
+  watch.Check();
   std::string text;
   int status = 0;
   for (int number = 1; std::getline(in, text); ++number) {
+    if (number == 1) SkipByteOrderMark(text);
     ScriptLine line;
     if (!ParseLine(text, line)) continue;
     const Command* command = FindCommand(line.command);
@@ -128,8 +140,17 @@ int RunScript(std::istream& in, std::ostream& out, std::ostream& err, int& selec
       break;
     }
     KeepSelectionOpen(context);
+    if (std::optional<std::string> event = watch.Check())
+      context.events.push_back(EventText(host::SimTime(), *event));
     out.flush();
+    const int writeError = errno;  // read at once, while it tells of the failed write
     ForwardReports(err, seenReports);
+    if (!out) {
+      err << "error: line " << number << ": cannot write the answer: " << std::strerror(writeError)
+          << '\n';
+      status = 2;
+      break;
+    }
   }
   selected = context.selected;
   return status;

@@ -72,9 +72,11 @@ void Delete(ScriptContext& context, const ScriptLine& line) {
 }
 
 constexpr Command commands[] = {
-    {"step", "step [N] [DT]", Step},   {"state", "state NAME", State},
-    {"vessels", "vessels", Vessels},   {"focus", "focus NAME|none", Focus},
-    {"delete", "delete NAME", Delete},
+    {"step", "step [N] [DT]", "N time steps (1) of DT seconds (0.05)", "step 60", Step},
+    {"state", "state NAME", "an object's position, velocity and holder", "state GL-01", State},
+    {"vessels", "vessels", "the vessels, in order", "vessels", Vessels},
+    {"focus", "focus NAME|none", "make a vessel the focus (displays reopen)", "focus ISS", Focus},
+    {"delete", "delete NAME", "remove a vessel or a body", "delete Buoy", Delete},
 };
 
 }  // namespace

@@ -3,9 +3,11 @@
 #
 #   cmake -DEXE=<jaunt-sim> -DARGS=<a^^b^^...> -DWORKDIR=<dir> -DEXPECTED=<stem>
 #         [-DSTATUS=<n>] [-DSTDIN=<file>] [-DSUBST=<NAME=VALUE^^...>]
-#         [-DACTUAL=<stem>] [-DEMULATOR=<program>] -P RunCase.cmake
+#         [-DACTUAL=<stem>] [-DEMULATOR=<program>] [-DWITH=<way>] -P RunCase.cmake
 #
-# EMULATOR runs a program built for another system (Wine for Windows).
+# EMULATOR runs a program built for another system (Wine for Windows). WITH
+# runs it through with.sh, which gives it a full disk, a closed standard
+# output, a reader that has gone or a folder as standard input.
 # <stem>.out and <stem>.err hold the expected text (a missing file: nothing);
 # @NAME@ in them stands for VALUE. The actual text is left in <ACTUAL>.out and
 # <ACTUAL>.err for a look when they differ.
@@ -18,8 +20,13 @@ if(DEFINED STDIN)
   set(input_option INPUT_FILE "${STDIN}")
 endif()
 
+set(wrapper)
+if(DEFINED WITH AND NOT WITH STREQUAL "")
+  set(wrapper sh "${CMAKE_CURRENT_LIST_DIR}/with.sh" ${WITH})
+endif()
+
 execute_process(
-  COMMAND ${EMULATOR} "${EXE}" ${args}
+  COMMAND ${wrapper} ${EMULATOR} "${EXE}" ${args}
   WORKING_DIRECTORY "${WORKDIR}"
   ${input_option}
   OUTPUT_VARIABLE out

@@ -1,0 +1,45 @@
+#include "CockpitHelp.h"
+
+namespace sim {
+
+namespace {
+
+constexpr KeyHelp keys[] = {
+    {"1-5", "press buttons 1 to 5"},
+    {"Space", "pause or run"},
+    {"+ / -", "time acc. x10 or /10"},
+    {"?, Esc", "open or close this help"},
+    {"q, Ctrl-C", "quit"},
+    {"Enter, Esc", "in a prompt: answer, cancel"},
+};
+
+std::string Padded(const char* text, std::size_t width) {
+  std::string padded(text);
+  if (padded.size() < width) padded.resize(width, ' ');
+  return padded;
+}
+
+}  // namespace
+
+std::span<const KeyHelp> CockpitKeys() {
+  return keys;
+}
+
+std::vector<std::string> HelpLines(const MFDBUTTONMENU* menu, int count) {
+  std::vector<std::string> lines{"Help: ? or Esc closes it", "The display's keys (either case):"};
+  for (int i = 0; menu != nullptr && i < count; ++i) {
+    const MFDBUTTONMENU& entry = menu[i];
+    lines.push_back(std::string(" ") + entry.selchar + "  " +
+                    (entry.line1 != nullptr ? entry.line1 : ""));
+    if (entry.line2 != nullptr && *entry.line2 != '\0')
+      lines.push_back(std::string("    ") + entry.line2);
+  }
+  for (const KeyHelp& key : keys) lines.push_back(Padded(key.keys, 11) + key.does);
+  return lines;
+}
+
+std::string UnknownKeyHint(const std::string& name) {
+  return "key \"" + name + "\" does nothing here; ? lists the keys";
+}
+
+}  // namespace sim

@@ -1,0 +1,32 @@
+# `make install` (cmake --install): the simulator, the module it loads and
+# the host library both need, the example scenarios, and the README and
+# licence. The build tree gets copies of the shared files in the same places,
+# so that jaunt-sim finds them the same way in both.
+set(jaunt_install_module_dir lib/jaunt-sim)
+set(jaunt_install_data_dir share/jaunt-sim)
+set(jaunt_install_doc_dir share/doc/jaunt-sim)
+target_compile_definitions(jaunt_sim_core PRIVATE
+  JAUNT_INSTALL_MODULE_DIR="${jaunt_install_module_dir}"
+  JAUNT_INSTALL_DATA_DIR="${jaunt_install_data_dir}"
+  JAUNT_INSTALL_DOC_DIR="${jaunt_install_doc_dir}")
+
+file(GLOB jaunt_example_scenarios CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/sim/scenarios/*.toml)
+set(jaunt_documents ${PROJECT_SOURCE_DIR}/README.md ${PROJECT_SOURCE_DIR}/LICENSE)
+file(MAKE_DIRECTORY ${CMAKE_BINARY_DIR}/${jaunt_install_data_dir}/scenarios
+                    ${CMAKE_BINARY_DIR}/${jaunt_install_doc_dir})
+foreach(file IN LISTS jaunt_example_scenarios)
+  configure_file(${file} ${CMAKE_BINARY_DIR}/${jaunt_install_data_dir}/scenarios/ COPYONLY)
+endforeach()
+foreach(file IN LISTS jaunt_documents)
+  configure_file(${file} ${CMAKE_BINARY_DIR}/${jaunt_install_doc_dir}/ COPYONLY)
+endforeach()
+
+# The program finds the host library, and the module finds it beside itself.
+set_target_properties(jaunt-sim PROPERTIES INSTALL_RPATH "$ORIGIN/../${jaunt_install_module_dir}")
+set_target_properties(JauntMFD PROPERTIES INSTALL_RPATH "$ORIGIN")
+install(TARGETS jaunt-sim RUNTIME DESTINATION bin)
+install(TARGETS JauntMFD jaunthost
+  LIBRARY DESTINATION ${jaunt_install_module_dir}
+  RUNTIME DESTINATION ${jaunt_install_module_dir})
+install(FILES ${jaunt_example_scenarios} DESTINATION ${jaunt_install_data_dir}/scenarios)
+install(FILES ${jaunt_documents} DESTINATION ${jaunt_install_doc_dir})

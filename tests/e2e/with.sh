@@ -1,0 +1,15 @@
+#!/bin/sh
+# Runs a program with its standard streams as an exit case needs them, where
+# the test runner cannot arrange them itself.
+#   with.sh full|closed|gone|folder PROGRAM ARGS...
+how=$1
+shift
+case $how in
+  full) exec "$@" >/dev/full ;;   # a full disk
+  closed) exec "$@" >&- ;;        # standard output closed
+  gone)                           # the reader has gone before the first answer
+    status=$( { { sleep 1; "$@"; echo $? >&3; } | true; } 3>&1 >&2 )
+    exit "$status" ;;
+  folder) exec "$@" <. ;;         # a folder as standard input
+  *) echo "with.sh: unknown way \"$how\"" >&2; exit 99 ;;
+esac
