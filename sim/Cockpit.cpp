@@ -178,8 +178,9 @@ class Cockpit {
     }
     const int rows = static_cast<int>(display->Height()) / cellHeight;
     const host::Page page = host::DrawDisplay(number);
-    const std::vector<std::string> grid =
-        PageGrid(page, std::max(columns, static_cast<int>(display->Width()) / cellWidth), rows);
+    const int rowsBelow = (PageOverflow(page, rows * cellHeight) + cellHeight - 1) / cellHeight;
+    const std::vector<std::string> grid = PageGrid(
+        page, std::max(columns, static_cast<int>(display->Width()) / cellWidth), rows + rowsBelow);
     // Never narrower than before: the frame should not jump as text changes.
     columns = grid.empty() ? columns : static_cast<int>(grid.front().size());
     const int frameLeft = left + labelWidth, frameRight = frameLeft + columns + 1;
@@ -190,6 +191,13 @@ class Cockpit {
       Put(top + 1 + row, frameLeft, "|");
       Put(top + 1 + row, frameLeft + 1, grid[static_cast<std::size_t>(row)], screen);
       Put(top + 1 + row, frameRight, "|");
+    }
+    // Lines the page draws below the display's height: under the frame, marked.
+    for (int row = rows; row < rows + rowsBelow; ++row) {
+      Put(top + 2 + row, left, "below", A_BOLD);
+      Put(top + 2 + row, frameLeft, ":");
+      Put(top + 2 + row, frameLeft + 1, grid[static_cast<std::size_t>(row)], screen);
+      Put(top + 2 + row, frameRight, ":");
     }
     Put(top + 1, frameLeft + 1, page.title, screen | A_BOLD);
     for (int button = 0; button < 2 * buttonsPerSide; ++button) {
