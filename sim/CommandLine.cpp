@@ -28,9 +28,12 @@ CommandLineResult ParseCommandLine(int argc, const char* const* argv, Options& o
   app.add_option("--png", options.png,
                  "Write the display as a picture: after the script, or of the opening display")
       ->type_name("FILE");
+  app.add_option("--plan", options.plan,
+                 "Write the selected display's jump plan as a picture, as --png does the display")
+      ->type_name("FILE");
   if (!JAUNT_SIM_FULL_BUILD)
     app.footer(
-        "This build has no interactive cockpit, no pictures (--png) and no built-in\n"
+        "This build has no interactive cockpit, no pictures (--png, --plan) and no built-in\n"
         "solar system: give --scenario and --script. Those parts need libraries\n"
         "that only the Linux build has.");
   app.set_version_flag("--version", std::string("jaunt-sim ") + JAUNT_VERSION);
@@ -50,7 +53,8 @@ CommandLineResult ParseCommandLine(int argc, const char* const* argv, Options& o
   for (const auto& [name, value] : {std::pair{"--scenario", &options.scenario},
                                     {"--module", &options.module},
                                     {"--script", &options.script},
-                                    {"--png", &options.png}}) {
+                                    {"--png", &options.png},
+                                    {"--plan", &options.plan}}) {
     if (value->empty() && app.count(name) > 0) {
       error = std::string(name) + ": the file name is empty";
       return CommandLineResult::Error;

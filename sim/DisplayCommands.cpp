@@ -1,12 +1,14 @@
 // Script commands that work a display: open, close and select one, press its
 // keys and buttons, read its labels, menu and page, answer its input boxes,
-// and draw it as a picture.
+// and draw it, or its jump's plan, as a picture.
 #include <climits>
 #include <cstdio>
 #include <string>
 
 #include "KeyCodes.h"
 #include "Picture.h"
+#include "PlanPicture.h"
+#include "PlanScene.h"
 #include "Script.h"
 #include "ScriptCommands.h"
 #include "host/Displays.h"
@@ -105,8 +107,10 @@ void Box(ScriptContext& context, const ScriptLine& line) {
 }
 
 void Input(ScriptContext& context, const ScriptLine& line) {
+  JumpWatch watch;  // the plan picture shows where a jump went against its plan
   const std::optional<bool> accepted = host::AnswerInputBox(line.rest);
   if (!accepted) throw ScriptError{"no input box is open"};
+  watch.Answered(context.selected);
   context.out << "input -> " << Truth(*accepted) << '\n';
 }
 
@@ -132,6 +136,13 @@ void Png(ScriptContext& context, const ScriptLine& line) {
   context.out << "png " << path << '\n';
 }
 
+void PlanCommand(ScriptContext& context, const ScriptLine& line) {
+  const std::string path = NameArg(line);
+  std::string error;
+  if (!WritePlanPicture(SelectedDisplay(context), path, error)) throw ScriptError{error};
+  context.out << "plan " << path << '\n';
+}
+
 constexpr Command commands[] = {
     {"open", "open [W H]", Open},
     {"close", "close [N]", Close},
@@ -145,6 +156,7 @@ constexpr Command commands[] = {
     {"cancel", "cancel", Cancel},
     {"page", "page", PageCommand},
     {"png", "png FILE", Png},
+    {"plan", "plan FILE", PlanCommand},
 };
 
 }  // namespace

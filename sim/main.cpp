@@ -1,17 +1,19 @@
 // jaunt-sim: the stand-in host as a program. It loads the module as the
 // host loads a plug-in, makes the world from a scenario, opens one display
 // of the module's mode on the focus vessel, and then flies it: from a
-// script, in the interactive cockpit, or just long enough for a picture.
+// script, in the interactive cockpit, or just long enough for pictures.
 #include <cstdio>
 #include <fstream>
 #include <iostream>
 #include <sstream>
+#include <tuple>
 
 #include "BuiltInScenario.h"
 #include "Cockpit.h"
 #include "CommandLine.h"
 #include "ModuleFile.h"
 #include "Picture.h"
+#include "PlanPicture.h"
 #include "Scenario.h"
 #include "ScenarioFile.h"
 #include "Script.h"
@@ -45,9 +47,14 @@ int Fly(const sim::Options& options, std::istream* script) {
     if (status != 0) return status;
   }
   std::string error;
-  if (!options.png.empty()) {
-    if (selected == 0) return Fail("--png: no display is open");
-    if (!sim::WriteDisplayPicture(selected, options.png, error)) return Fail(error);
+  if (!options.png.empty() || !options.plan.empty()) {
+    for (const auto& [option, path, write] :
+         {std::tuple{"--png", &options.png, &sim::WriteDisplayPicture},
+          {"--plan", &options.plan, &sim::WritePlanPicture}}) {
+      if (path->empty()) continue;
+      if (selected == 0) return Fail(std::string(option) + ": no display is open");
+      if (!write(selected, *path, error)) return Fail(error);
+    }
     return 0;
   }
   if (script == nullptr && !sim::RunCockpit(display, error)) return Fail(error);
@@ -88,7 +95,7 @@ int main(int argc, char** argv) {
     if (!sim::ReadTextFile(options.script, text, error)) return Fail(options.script + ": " + error);
     scriptText.str(text);
     script = &scriptText;
-  } else if (options.png.empty() && !sim::CockpitCanStart(error)) {
+  } else if (options.png.empty() && options.plan.empty() && !sim::CockpitCanStart(error)) {
     return Fail(error);
   }
 

@@ -1,6 +1,7 @@
 // The pictures, read back: their exact sizes, and their colours where the
-// layout puts an input box or a line below the screen; text that is not
-// UTF-8; files written whole or not at all. Colours are read where shapes are solid, never from text, so that
+// layout puts the ship, the destination, the samples, an input box or a line
+// below the screen; text that is not UTF-8; files written whole or not at
+// all. Colours are read where shapes are solid, never from text, so that
 // font rendering cannot change the outcome.
 #include "Picture.h"
 
@@ -17,6 +18,8 @@
 
 #include "DisplayLayout.h"
 #include "PictureLayout.h"
+#include "PlanLayout.h"
+#include "PlanPicture.h"
 #include "support/LoadedModuleTest.h"
 
 namespace {
@@ -71,6 +74,9 @@ struct Pixels {
     if (i < 0 || j < 0 || i >= width || j >= height) return -1;
     return rgb[static_cast<std::size_t>(j) * static_cast<std::size_t>(width) +
                static_cast<std::size_t>(i)];
+  }
+  int At(const sim::MapPoint& p, double dx = 0, double dy = 0) const {
+    return At(p.x + dx, p.y + dy);
   }
   // Pixels in the rectangle that are clearly green, as the page's text is.
   int GreenIn(double x, double y, double w, double h) const {
@@ -136,6 +142,17 @@ class PictureTest : public LoadedModuleTest {
     std::string error;
     EXPECT_TRUE(sim::WriteDisplayPicture(display, (folder / name).string(), error)) << error;
     return Read((folder / name).string());
+  }
+  Pixels Plan(const std::string& name) {
+    std::string error;
+    EXPECT_TRUE(sim::WritePlanPicture(display, (folder / name).string(), error)) << error;
+    return Read((folder / name).string());
+  }
+  sim::PlanLayout Layout() {
+    sim::PlanScene scene;
+    std::string error;
+    EXPECT_TRUE(sim::GatherPlan(display, scene, error)) << error;
+    return sim::LayOutPlan(scene);
   }
   // An unsafe jump towards the Earth, then a new estimate: the warning is
   // drawn under the estimate, at the display's height.
@@ -249,6 +266,70 @@ TEST_F(PictureTest, FailedWriteChangesNothingAndLeavesNoTemporaryFile) {
   EXPECT_EQ(error, "cannot write " + taken.string() + ": Is a directory");
   EXPECT_TRUE(fs::is_directory(taken));
   EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()), 1);
+}
+
+TEST_F(PictureTest, SafePlanShowsShipDestinationSamplesAndBodiesWhereTheLayoutSays) {
+  Open();
+  Key('T');
+  Answer("Moon");
+  Key('D');
+  Answer("%10");
+  const Pixels pixels = Plan("safe.png");
+  EXPECT_EQ(pixels.width, 960);
+  EXPECT_EQ(pixels.height, 760);
+  const sim::PlanLayout layout = Layout();
+  ASSERT_TRUE(layout.plan.Safe());
+  EXPECT_FALSE(layout.detailView) << "a long path needs no enlargement";
+  EXPECT_EQ(pixels.At(layout.path.start, 0, -7), sim::shipColour);
+  EXPECT_EQ(pixels.At(layout.path.destination, 0, 7), sim::destinationColour);
+  for (int i = 0; i < sim::planSamples; ++i)
+    EXPECT_EQ(pixels.At(layout.path.samples[i]), sim::safeColour) << i;
+  ASSERT_FALSE(layout.bodies.empty());
+  const sim::BodyMark& earth = layout.bodies.front();
+  ASSERT_TRUE(earth.disc);
+  EXPECT_GT(earth.radius, 5);
+  EXPECT_EQ(pixels.At(earth.centre), sim::bodyColour);
+}
+
+TEST_F(PictureTest, UnsafePlanShowsItsScatterAndAfterTheJumpWhereTheShipLanded) {
+  Open();
+  Key('T');
+  Answer("Earth");
+  Key('D');
+  Answer("M18");
+  const Pixels before = Plan("unsafe.png");
+  const sim::PlanLayout layout = Layout();
+  ASSERT_FALSE(layout.plan.Safe());
+  ASSERT_TRUE(layout.detailView) << "the scatter box makes the path small";
+  const sim::PullBand bands[] = {sim::PullBand::Safe, sim::PullBand::Near, sim::PullBand::Over};
+  for (int i = 0; i < sim::planSamples; ++i) {
+    const int colour = sim::BandColour(sim::BandOf(layout.plan.pulls[i]));
+    EXPECT_EQ(before.At(layout.detail.samples[i]), colour) << i;
+  }
+  for (const sim::PullBand band : bands) {
+    const bool used = std::any_of(layout.plan.pulls.begin(), layout.plan.pulls.end(),
+                                  [&](double pull) { return sim::BandOf(pull) == band; });
+    EXPECT_TRUE(used) << "every band shows in this plan";
+  }
+  EXPECT_EQ(before.At(layout.detail.start, 0, -7), sim::shipColour);
+  EXPECT_EQ(before.At(layout.detail.destination, 0, 7), sim::destinationColour);
+  // Inside the scatter box, below the path: tinted, not the bare map.
+  ASSERT_GE(layout.scatter.size(), 4u);
+  double lowest = 0;
+  for (const sim::MapPoint& p : layout.scatter) lowest = std::max(lowest, p.y);
+  const sim::MapPoint inside{layout.path.destination.x, (layout.path.destination.y + lowest) / 2};
+  EXPECT_NE(before.At(inside), sim::mapColour);
+  EXPECT_NE(before.At(inside), 0xFFFFFF);
+  EXPECT_EQ(before.At(layout.view.left + 3, layout.view.top + layout.view.height - 40),
+            sim::mapColour);
+
+  Key('W');
+  Answer("y");
+  const Pixels after = Plan("landed.png");
+  const sim::PlanLayout jumped = Layout();
+  ASSERT_TRUE(jumped.landedShown);
+  EXPECT_EQ(after.At(jumped.landed), sim::landedColour);
+  EXPECT_EQ(after.At(jumped.detail.start, 0, -7.5), sim::shipColour);  // the ring it left
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 
 #include "HostMfd.h"
 #include "KeyCodes.h"
+#include "PlanScene.h"
 #include "host/Displays.h"
 #include "host/InputBox.h"
 #include "host/ModuleLoader.h"
@@ -17,6 +18,7 @@ class LoadedModuleTest : public HostTest {
  protected:
   void SetUp() override {
     HostTest::SetUp();
+    sim::ForgetJump();
     std::string error;
     module = host::LoadModule(JAUNT_MODULE_PATH, error);
     ASSERT_NE(module, nullptr) << error;
@@ -40,7 +42,9 @@ class LoadedModuleTest : public HostTest {
   }
   // Answers the open box, as the script's `input` does.
   void Answer(const std::string& text) {
+    sim::JumpWatch watch;
     EXPECT_TRUE(host::AnswerInputBox(text).has_value()) << text;
+    watch.Answered(display);
   }
 
   const host::LoadedModule* module = nullptr;
