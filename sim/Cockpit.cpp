@@ -191,14 +191,19 @@ class Cockpit {
     erase();
     MFD* display = host::DisplayObject(number);
     const host::Page page = display != nullptr ? host::DrawDisplay(number) : host::Page{};
-    const int rows = display != nullptr ? static_cast<int>(host::FieldsOf(*display).height) / cellHeight : 1;
-    const int minColumns = display != nullptr ? static_cast<int>(host::FieldsOf(*display).width) / cellWidth : 20;
-    const std::vector<std::string> grid = PageGrid(page, std::max(columns, minColumns), rows);
+    const host::MfdFields fields =
+        display != nullptr ? host::FieldsOf(*display) : host::MfdFields{160, 16, 0, 0, nullptr};
+    const int rows = static_cast<int>(fields.height) / cellHeight;
+    // Lines the page draws below the display's height go under the frame.
+    const int rowsBelow = (PageOverflow(page, rows * cellHeight) + cellHeight - 1) / cellHeight;
+    const int minColumns = static_cast<int>(fields.width) / cellWidth;
+    const std::vector<std::string> grid =
+        PageGrid(page, std::max(columns, minColumns), rows + rowsBelow);
     // Never narrower than before: the frame should not jump as text changes.
     columns = grid.empty() ? columns : static_cast<int>(grid.front().size());
     // The frame, a blank, the right-hand button labels, then the panel.
     const int panelLeft = labelWidth + columns + 1 + 2 + 4 + panelGap;
-    const int promptTop = displayTop + rows + 2;
+    const int promptTop = displayTop + rows + rowsBelow + 2;
     tooSmall = COLS < panelLeft + panelWidth || LINES < promptTop + promptRows;
     if (tooSmall) {
       DrawTooSmall(panelLeft + panelWidth, promptTop + promptRows);
@@ -206,7 +211,7 @@ class Cockpit {
       Put(0, 0, "jaunt-sim cockpit    ? help   q quit", A_BOLD);
       if (!hint.empty()) Put(0, 40, hint, A_STANDOUT);
       if (display != nullptr)
-        DrawDisplay(*display, page, grid);
+        DrawDisplay(*display, page, grid, rows);
       else
         Put(displayTop, 0, "(no display open)");
       DrawPanel(displayTop, panelLeft, promptTop);
@@ -224,10 +229,11 @@ class Cockpit {
     Put(2, 0, "Enlarge it, or press q to quit.");
   }
 
-  // Draws the display with its frame and button labels from `displayTop`;
-  // with help asked for, the help takes the page's place in the frame.
-  void DrawDisplay(MFD& display, const host::Page& page, const std::vector<std::string>& grid) {
-    const int rows = static_cast<int>(grid.size());
+  // Draws the display with its frame and button labels from `displayTop`,
+  // the page's `rows` inside the frame and any further rows of `grid` under
+  // it, marked; with help asked for, the help takes the page's place.
+  void DrawDisplay(MFD& display, const host::Page& page, const std::vector<std::string>& grid,
+                   int rows) {
     const int frameLeft = labelWidth, frameRight = frameLeft + columns + 1;
     const attr_t screen = has_colors() ? COLOR_PAIR(screenColours) : A_NORMAL;
     const std::string border = "+" + std::string(static_cast<std::size_t>(columns), '-') + "+";
@@ -239,7 +245,7 @@ class Cockpit {
       std::vector<std::string> text = HelpLines(menu, count);
       const std::string heading = " " + text.front() + " ";
       if (heading.size() + 3 <= top.size()) top.replace(2, heading.size(), heading);
-      for (std::size_t row = 0; row < lines.size(); ++row) {
+      for (std::size_t row = 0; row < static_cast<std::size_t>(rows); ++row) {
         std::string line = row + 1 < text.size() ? text[row + 1] : std::string();
         line.resize(static_cast<std::size_t>(columns), ' ');
         lines[row] = line;
@@ -252,12 +258,19 @@ class Cockpit {
       Put(displayTop + 1 + row, frameLeft + 1, lines[static_cast<std::size_t>(row)], screen);
       Put(displayTop + 1 + row, frameRight, "|");
     }
+    for (int row = rows; row < static_cast<int>(grid.size()) && !help; ++row) {
+      Put(displayTop + 2 + row, 0, "below", A_BOLD);
+      Put(displayTop + 2 + row, frameLeft, ":");
+      Put(displayTop + 2 + row, frameLeft + 1, lines[static_cast<std::size_t>(row)], screen);
+      Put(displayTop + 2 + row, frameRight, ":");
+    }
     if (!help) Put(displayTop + 1, frameLeft + 1, page.title, screen | A_BOLD);
     for (int button = 0; button < 2 * buttonsPerSide; ++button) {
       const char* label = display.ButtonLabel(button);
       if (label == nullptr) continue;
       const int row =
-          displayTop + 1 + ButtonY(button, static_cast<int>(host::FieldsOf(display).height)) / cellHeight;
+          displayTop + 1 +
+          ButtonY(button, static_cast<int>(host::FieldsOf(display).height)) / cellHeight;
       if (button < buttonsPerSide) {
         char text[16];
         std::snprintf(text, sizeof text, "%d %-4.4s", button + 1, label);

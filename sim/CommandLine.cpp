@@ -35,7 +35,7 @@ std::string Footer(const char* argv0) {
     text += "\n";
   } else {
     text +=
-        "This build has no interactive cockpit, no pictures (--png) and no built-in\n"
+        "This build has no interactive cockpit, no pictures (--png, --plan) and no built-in\n"
         "solar system: give --scenario and --script. Those parts need libraries\n"
         "that only the Linux build has.\n\n";
   }
@@ -68,6 +68,9 @@ CommandLineResult ParseCommandLine(int argc, const char* const* argv, Options& o
   app.add_option("--png", options.png,
                  "Write the display as a picture: after the script, or of the opening display")
       ->type_name("FILE");
+  app.add_option("--plan", options.plan,
+                 "Write the selected display's jump plan as a picture, as --png does the display")
+      ->type_name("FILE");
   app.add_option("--write-scenario", options.writeScenario,
                  "Write the built-in solar system as a scenario file to start from, and stop")
       ->type_name("FILE");
@@ -90,6 +93,7 @@ CommandLineResult ParseCommandLine(int argc, const char* const* argv, Options& o
                                     {"--module", &options.module},
                                     {"--script", &options.script},
                                     {"--png", &options.png},
+                                    {"--plan", &options.plan},
                                     {"--write-scenario", &options.writeScenario}}) {
     if (value->empty() && app.count(name) > 0) {
       error = std::string(name) + ": the file name is empty";
@@ -97,9 +101,10 @@ CommandLineResult ParseCommandLine(int argc, const char* const* argv, Options& o
     }
   }
   // Checked here rather than by the parser, which would clutter --help.
-  if (!options.writeScenario.empty() &&
-      !(options.scenario.empty() && options.script.empty() && options.png.empty())) {
-    error = "--write-scenario stands alone: it cannot go with --scenario, --script or --png";
+  if (!options.writeScenario.empty() && !(options.scenario.empty() && options.script.empty() &&
+                                          options.png.empty() && options.plan.empty())) {
+    error =
+        "--write-scenario stands alone: it cannot go with --scenario, --script, --png or --plan";
     return CommandLineResult::Error;
   }
   return CommandLineResult::Run;

@@ -11,6 +11,7 @@ struct Options {
   std::string module;         // empty: the module beside the executable
   std::string script;         // "-": standard input; empty: the interactive cockpit
   std::string png;            // empty: no picture
+  std::string plan;           // empty: no picture of the plan
   std::string writeScenario;  // not empty: write the built-in scenario there and stop
 };
 

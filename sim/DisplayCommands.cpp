@@ -1,6 +1,8 @@
 // Script commands that work a display: open, close and select one, press its
 // keys and buttons, read its labels, menu and page, answer its input boxes,
-// tell what came of the answers, and draw it as a picture.
+// tell what came of the answers, and draw it, or its jump's plan, as a
+// picture.
+#include <climits>
 #include <cstdio>
 #include <string>
 
@@ -8,6 +10,8 @@
 #include "FlightPanel.h"
 #include "KeyCodes.h"
 #include "Picture.h"
+#include "PlanPicture.h"
+#include "PlanScene.h"
 #include "PromptAnswer.h"
 #include "Script.h"
 #include "ScriptCommands.h"
@@ -120,8 +124,10 @@ void Box(ScriptContext& context, const ScriptLine& line) {
 }
 
 void Input(ScriptContext& context, const ScriptLine& line) {
+  JumpWatch watch;  // the plan picture shows where a jump went against its plan
   const std::optional<PromptAnswer> answer = AnswerPrompt(context.promptDisplay, line.rest);
   if (!answer) throw ScriptError{"no input box is open"};
+  watch.Answered(context.selected);
   context.events.push_back(EventText(host::SimTime(), answer->event));
   context.out << "input -> " << Truth(answer->accepted) << '\n';
 }
@@ -156,6 +162,13 @@ void Png(ScriptContext& context, const ScriptLine& line) {
   context.out << "png " << path << '\n';
 }
 
+void PlanCommand(ScriptContext& context, const ScriptLine& line) {
+  const std::string path = NameArg(line);
+  std::string error;
+  if (!WritePlanPicture(SelectedDisplay(context), path, error)) throw ScriptError{error};
+  context.out << "plan " << path << '\n';
+}
+
 constexpr Command commands[] = {
     {"open", "open [W H]", "open a display (256 x 256 unless given)", "open 400 200", Open},
     {"close", "close [N]", "close display N, or the selected one", "close 2", Close},
@@ -170,6 +183,7 @@ constexpr Command commands[] = {
     {"page", "page", "the page's text runs: y, x and text", "page", PageCommand},
     {"events", "events", "what happened since the last events", "events", Events},
     {"png", "png FILE", "draw the selected display as a PNG picture", "png display.png", Png},
+    {"plan", "plan FILE", "draw the selected display's jump plan", "plan plan.png", PlanCommand},
 };
 
 }  // namespace

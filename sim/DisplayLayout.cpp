@@ -1,12 +1,20 @@
 #include "DisplayLayout.h"
 
 #include <algorithm>
+#include <climits>
 
 namespace sim {
 
 int ButtonY(int button, int height) {
   const int slot = button % buttonsPerSide;
   return height * (slot + 1) / (buttonsPerSide + 1);
+}
+
+int PageOverflow(const host::Page& page, int height) {
+  long long bottom = height;
+  for (const host::TextRun& run : page.runs)
+    bottom = std::max(bottom, static_cast<long long>(run.y) + cellHeight);
+  return static_cast<int>(std::min<long long>(bottom - height, INT_MAX));
 }
 
 std::vector<std::string> PageGrid(const host::Page& page, int columns, int rows) {

@@ -17,6 +17,12 @@ inline constexpr int buttonsPerSide = 6;
 // right) in device units from the top of a display `height` units high.
 int ButtonY(int button, int height);
 
+// How far, in device units, the page's text reaches below a display
+// `height` units high, each run taking a text cell of 16 units; 0 when it
+// all lies within. The module draws at fixed places whatever the display's
+// size, so its lowest line can fall below a small display.
+int PageOverflow(const host::Page& page, int height);
+
 // The page's text on a character grid: each run at column x / 8 and row
 // y / 16, later runs over earlier ones. There are `rows` rows, each as wide
 // as the widest run needs and at least `columns`; what lies outside the

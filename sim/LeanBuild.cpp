@@ -4,6 +4,7 @@
 #include "Cockpit.h"
 #include "Ephemeris.h"
 #include "Picture.h"
+#include "PlanPicture.h"
 
 namespace sim {
 
@@ -29,6 +30,10 @@ std::optional<int> RunCockpit(int /*number*/, std::string& error) {
 bool WriteDisplayPicture(int /*number*/, const std::string& /*path*/, std::string& error) {
   error = "this build draws no pictures";
   return false;
+}
+
+bool WritePlanPicture(int number, const std::string& path, std::string& error) {
+  return WriteDisplayPicture(number, path, error);
 }
 
 }  // namespace sim

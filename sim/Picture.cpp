@@ -1,88 +1,112 @@
 // The display drawn with cairo as a cockpit screen shows it: green monospaced
-// text on a dark screen inside a grey bezel that carries the button labels.
+// text on a dark screen inside a grey bezel that carries the button labels,
+// the lines below the screen's height in a marked strip under it, and the
+// host's input box over it while one is open.
 #include "Picture.h"
 
-#include <cairo.h>
-#include <fontconfig/fontconfig.h>
-
-#include <cerrno>
-#include <cstdio>
-#include <cstdlib>
-#include <cstring>
+#include <algorithm>
 
 #include "DisplayLayout.h"
+#include "PictureCanvas.h"
+#include "PictureLayout.h"
 #include "host/Displays.h"
+#include "host/InputBox.h"
 
 namespace sim {
 
 namespace {
 
-constexpr double scale = 2;        // pixels per device unit
-constexpr int bezelSide = 48;      // device units left and right of the screen
-constexpr int bezelTop = 16;       // above and below it
 constexpr double fontSize = 10.6;  // an advance of about 6.4 units per character
 constexpr double baseline = 12;    // from the top of a text cell
-constexpr char fontFamily[] = "DejaVu Sans Mono";
+constexpr int bezelColour = 0x2A2A2A, screenColour = 0x031203, belowColour = 0x161616;
+constexpr int textColour = 0x33FF55, titleColour = 0x99FFAA, markerColour = 0xE69F00;
+constexpr int boxColour = 0xD4D0C8, boxEdgeColour = 0x404040, fieldColour = 0xFFFFFF;
 
-void Colour(cairo_t* cr, int rgb) {
-  cairo_set_source_rgb(cr, (rgb >> 16 & 0xFF) / 255.0, (rgb >> 8 & 0xFF) / 255.0,
-                       (rgb & 0xFF) / 255.0);
+void Fill(cairo_t* cr, const Box& box, int rgb) {
+  cairo_rectangle(cr, box.x, box.y, box.width, box.height);
+  SetColour(cr, rgb);
+  cairo_fill(cr);
 }
 
-void Text(cairo_t* cr, double x, double y, const std::string& text) {
-  cairo_move_to(cr, x, y);
-  cairo_show_text(cr, text.c_str());
-}
-
-void DrawScreen(cairo_t* cr, const host::Page& page, double width, double height) {
+// The page's runs, placed from the screen's corner, where they fall in `area`.
+void DrawRuns(cairo_t* cr, const host::Page& page, const Box& screen, const Box& area) {
   cairo_save(cr);
-  cairo_translate(cr, bezelSide, bezelTop);
-  cairo_rectangle(cr, 0, 0, width, height);
-  Colour(cr, 0x031203);
-  cairo_fill_preserve(cr);
+  cairo_rectangle(cr, area.x, area.y, area.width, area.height);
   cairo_clip(cr);
-  cairo_select_font_face(cr, fontFamily, CAIRO_FONT_SLANT_NORMAL, CAIRO_FONT_WEIGHT_NORMAL);
-  cairo_set_font_size(cr, fontSize);
-  Colour(cr, 0x33FF55);
-  for (const host::TextRun& run : page.runs) Text(cr, run.x, run.y + baseline, run.text);
-  cairo_select_font_face(cr, fontFamily, CAIRO_FONT_SLANT_NORMAL, CAIRO_FONT_WEIGHT_BOLD);
-  Colour(cr, 0x99FFAA);
-  Text(cr, 4, baseline, page.title);
+  UseFont(cr, fontSize);
+  SetColour(cr, textColour);
+  for (const host::TextRun& run : page.runs)
+    ShowText(cr, screen.x + run.x, screen.y + run.y + baseline, run.text);
   cairo_restore(cr);
 }
 
-void DrawButtons(cairo_t* cr, MFD& display, double width, double height) {
-  cairo_select_font_face(cr, fontFamily, CAIRO_FONT_SLANT_NORMAL, CAIRO_FONT_WEIGHT_BOLD);
-  cairo_set_font_size(cr, 9);
-  for (int button = 0; button < 2 * buttonsPerSide; ++button) {
-    const char* label = display.ButtonLabel(button);
-    if (label == nullptr) continue;
-    const double y = bezelTop + ButtonY(button, static_cast<int>(height));
-    const double x = button < buttonsPerSide ? 6 : bezelSide + width + 6;
-    cairo_rectangle(cr, x, y - 9, bezelSide - 12, 18);
-    Colour(cr, 0x505050);
-    cairo_fill(cr);
-    cairo_text_extents_t extents;
-    cairo_text_extents(cr, label, &extents);
-    Colour(cr, 0xE0E0E0);
-    Text(cr, x + (bezelSide - 12 - extents.x_advance) / 2, y + 3.5, label);
+void DrawScreen(cairo_t* cr, const host::Page& page, const DisplayPictureLayout& layout) {
+  Fill(cr, layout.screen, screenColour);
+  DrawRuns(cr, page, layout.screen, layout.screen);
+  cairo_save(cr);
+  cairo_rectangle(cr, layout.screen.x, layout.screen.y, layout.screen.width, layout.screen.height);
+  cairo_clip(cr);
+  UseFont(cr, fontSize, true);
+  SetColour(cr, titleColour);
+  ShowText(cr, layout.screen.x + 4, layout.screen.y + baseline, page.title);
+  cairo_restore(cr);
+}
+
+// Lines the page drew below the display's height: outside the screen, on a
+// strip of their own, with a marker on the bezel beside them.
+void DrawBelow(cairo_t* cr, const host::Page& page, const DisplayPictureLayout& layout) {
+  if (layout.below.Empty()) return;
+  Fill(cr, layout.below, belowColour);
+  Fill(cr, layout.marker, markerColour);
+  DrawRuns(cr, page, layout.screen, layout.below);
+  if (layout.below.height >= 8) {
+    UseFont(cr, 7, true);
+    SetColour(cr, markerColour);
+    ShowText(cr, layout.below.x + layout.below.width + 4,
+             layout.below.y + std::min(layout.below.height, 16.0) / 2 + 2.5, "below");
   }
 }
 
-// Cairo and fontconfig keep their font caches for the whole process; letting
-// go of them at the end keeps leak checkers to the program's own leaks.
-void ReleaseFontCachesAtExit() {
-  static const bool registered = std::atexit([] {
-                                   cairo_debug_reset_static_data();
-                                   FcFini();
-                                 }) == 0;
-  (void)registered;
+void DrawButtons(cairo_t* cr, MFD& display, const DisplayPictureLayout& layout) {
+  UseFont(cr, 9, true);
+  for (int button = 0; button < 2 * buttonsPerSide; ++button) {
+    const char* label = display.ButtonLabel(button);
+    if (label == nullptr) continue;
+    const double y = layout.screen.y + ButtonY(button, static_cast<int>(layout.screen.height));
+    const double x = button < buttonsPerSide ? 6 : bezelSide + layout.screen.width + 6;
+    Fill(cr, {x, y - 9, bezelSide - 12, 18}, 0x505050);
+    SetColour(cr, 0xE0E0E0);
+    ShowText(cr, x + (bezelSide - 12 - TextWidth(cr, label)) / 2, y + 3.5, label);
+  }
 }
 
-cairo_status_t WriteToFile(void* file, const unsigned char* data, unsigned int length) {
-  return std::fwrite(data, 1, length, static_cast<std::FILE*>(file)) == length
-             ? CAIRO_STATUS_SUCCESS
-             : CAIRO_STATUS_WRITE_ERROR;
+// The host's input box: its title, and the text typed so far in its field.
+void DrawInputBox(cairo_t* cr, const host::InputBoxView& view, const DisplayPictureLayout& layout) {
+  const Box& box = layout.box;
+  Fill(cr, box, boxColour);
+  cairo_rectangle(cr, box.x + 0.5, box.y + 0.5, box.width - 1, box.height - 1);
+  SetColour(cr, boxEdgeColour);
+  cairo_set_line_width(cr, 1);
+  cairo_stroke(cr);
+  UseFont(cr, boxFontSize);
+  SetColour(cr, 0x000000);
+  double y = box.y + 4 + boxFontSize;
+  for (const std::string& line : layout.titleLines) {
+    ShowText(cr, box.x + 4, y, line);
+    y += boxLineHeight;
+  }
+  const Box& field = layout.field;
+  Fill(cr, field, fieldColour);
+  cairo_save(cr);
+  cairo_rectangle(cr, field.x, field.y, field.width, field.height);
+  cairo_clip(cr);
+  SetColour(cr, 0x000000);
+  const std::string typed = view.initialText + "_";
+  // The end of a long answer stays in view, as it does while one types.
+  const double width = TextWidth(cr, typed);
+  ShowText(cr, field.x + 2 + std::min(0.0, field.width - 4 - width), field.y + field.height - 3,
+           typed);
+  cairo_restore(cr);
 }
 
 }  // namespace
@@ -93,31 +117,28 @@ bool WriteDisplayPicture(int number, const std::string& path, std::string& error
     error = "display " + std::to_string(number) + " is not open";
     return false;
   }
-  ReleaseFontCachesAtExit();
-  const double width = host::FieldsOf(*display).width, height = host::FieldsOf(*display).height;
+  const int width = static_cast<int>(host::FieldsOf(*display).width),
+            height = static_cast<int>(host::FieldsOf(*display).height);
   const host::Page page = host::DrawDisplay(number);
-
-  cairo_surface_t* surface = cairo_image_surface_create(
-      CAIRO_FORMAT_RGB24, static_cast<int>(scale * (width + 2 * bezelSide)),
-      static_cast<int>(scale * (height + 2 * bezelTop)));
-  cairo_t* cr = cairo_create(surface);
-  cairo_scale(cr, scale, scale);
-  Colour(cr, 0x2A2A2A);
-  cairo_paint(cr);
-  DrawScreen(cr, page, width, height);
-  DrawButtons(cr, *display, width, height);
-  cairo_destroy(cr);
-
-  bool written = false;
-  if (std::FILE* file = std::fopen(path.c_str(), "wb")) {
-    const cairo_status_t status = cairo_surface_write_to_png_stream(surface, WriteToFile, file);
-    written = std::fclose(file) == 0 && status == CAIRO_STATUS_SUCCESS;
-    error = written ? "" : "cannot write " + path + ": " + cairo_status_to_string(status);
-  } else {
-    error = "cannot write " + path + ": " + std::strerror(errno);
+  const std::optional<host::InputBoxView> box = host::OpenInputBox();
+  const DisplayPictureLayout layout = LayOutDisplayPicture(width, height, page, box);
+  std::string reason;
+  if (!PictureSizeFits(displayScale * layout.width, displayScale * layout.height, reason)) {
+    error = "display " + std::to_string(number) + " (" + std::to_string(width) + "x" +
+            std::to_string(height) + ") is too large for a picture: " + reason;
+    return false;
   }
-  cairo_surface_destroy(surface);
-  return written;
+  Canvas canvas(static_cast<int>(displayScale * layout.width),
+                static_cast<int>(displayScale * layout.height));
+  cairo_t* cr = canvas.Cr();
+  cairo_scale(cr, displayScale, displayScale);
+  SetColour(cr, bezelColour);
+  cairo_paint(cr);
+  DrawScreen(cr, page, layout);
+  DrawBelow(cr, page, layout);
+  DrawButtons(cr, *display, layout);
+  if (box) DrawInputBox(cr, *box, layout);
+  return canvas.Save(path, error);
 }
 
 }  // namespace sim

@@ -1,7 +1,7 @@
 // jaunt-sim: the stand-in host as a program. It loads the module as the
 // host loads a plug-in, makes the world from a scenario, opens one display
 // of the module's mode on the focus vessel, and then flies it: from a
-// script, in the interactive cockpit, or just long enough for a picture.
+// script, in the interactive cockpit, or just long enough for pictures.
 #include "Program.h"
 
 #include <cerrno>
@@ -12,6 +12,7 @@
 #include <iostream>
 #include <optional>
 #include <sstream>
+#include <tuple>
 
 #include "BuiltInScenario.h"
 #include "Cockpit.h"
@@ -19,6 +20,7 @@
 #include "InstallLayout.h"
 #include "ModuleFile.h"
 #include "Picture.h"
+#include "PlanPicture.h"
 #include "Scenario.h"
 #include "ScenarioFile.h"
 #include "ScenarioWriter.h"
@@ -65,9 +67,14 @@ int Fly(const Options& options, std::istream* script) {
     if (status != 0) return status;
   }
   std::string error;
-  if (!options.png.empty()) {
-    if (selected == 0) return Fail("--png: no display is open");
-    if (!WriteDisplayPicture(selected, options.png, error)) return Fail(error);
+  if (!options.png.empty() || !options.plan.empty()) {
+    for (const auto& [option, path, write] :
+         {std::tuple{"--png", &options.png, &WriteDisplayPicture},
+          {"--plan", &options.plan, &WritePlanPicture}}) {
+      if (path->empty()) continue;
+      if (selected == 0) return Fail(std::string(option) + ": no display is open");
+      if (!write(selected, *path, error)) return Fail(error);
+    }
     return 0;
   }
   if (script != nullptr) return 0;
@@ -120,7 +127,7 @@ int RunProgram(int argc, char** argv) {
     if (!ReadTextFile(options.script, text, error)) return Fail(options.script + ": " + error);
     scriptText.str(text);
     script = &scriptText;
-  } else if (options.png.empty() && !CockpitCanStart(error)) {
+  } else if (options.png.empty() && options.plan.empty() && !CockpitCanStart(error)) {
     return Fail(error);
   }
 

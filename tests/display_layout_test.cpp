@@ -27,6 +27,26 @@ TEST(DisplayLayoutTest, GridWidensForLongRunsAndDropsWhatFallsOutside) {
   EXPECT_EQ(grid[2], std::string(24, ' '));
 }
 
+TEST(DisplayLayoutTest, OverflowIsHowFarTheLowestRunReachesBelowTheDisplay) {
+  const struct {
+    std::vector<host::TextRun> runs;
+    int height;
+    int overflow;
+  } cases[] = {
+      {{}, 256, 0},
+      {{{40, 224, "Probability"}}, 256, 0},        // its cell ends at the edge
+      {{{40, 256, "<<<Bad jump!>>>"}}, 256, 16},   // the warning under the estimate
+      {{{40, 256, "x"}, {10, 48, "y"}}, 256, 16},  // not the last run but the lowest
+      {{{20, 192, "0.000 Km/s"}}, 200, 8},         // a display of 200 cuts a cell short
+      {{{0, 0, "top"}}, 0, 16},
+  };
+  for (const auto& c : cases) {
+    host::Page page;
+    page.runs = c.runs;
+    EXPECT_EQ(sim::PageOverflow(page, c.height), c.overflow) << c.height;
+  }
+}
+
 TEST(DisplayLayoutTest, ButtonsSpreadEvenlyDownEachSide) {
   const int expected[] = {36, 73, 109, 146, 182, 219};
   for (int i = 0; i < 6; ++i) {

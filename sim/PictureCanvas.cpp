@@ -1,0 +1,135 @@
+#include "PictureCanvas.h"
+
+#include <fcntl.h>
+#include <fontconfig/fontconfig.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+#include "PictureLayout.h"
+
+namespace sim {
+
+namespace {
+
+constexpr char fontFamily[] = "DejaVu Sans Mono";
+constexpr int attemptsAtTemporaryName = 100;
+
+// Cairo and fontconfig keep their font caches for the whole process; letting
+// go of them at the end keeps leak checkers to the program's own leaks.
+void ReleaseFontCachesAtExit() {
+  static const bool registered = std::atexit([] {
+                                   cairo_debug_reset_static_data();
+                                   FcFini();
+                                 }) == 0;
+  (void)registered;
+}
+
+struct Output {
+  std::FILE* file;
+  int error = 0;  // errno of the first failed write
+};
+
+cairo_status_t WriteToFile(void* closure, const unsigned char* data, unsigned int length) {
+  auto* output = static_cast<Output*>(closure);
+  if (std::fwrite(data, 1, length, output->file) == length) return CAIRO_STATUS_SUCCESS;
+  if (output->error == 0) output->error = errno;
+  return CAIRO_STATUS_WRITE_ERROR;
+}
+
+// A new file beside `path`, created for this picture alone; -1 with errno
+// set when none can be made.
+int CreateTemporary(const std::string& path, std::string& temporary) {
+  for (int attempt = 0; attempt < attemptsAtTemporaryName; ++attempt) {
+    temporary = path + "." + std::to_string(getpid()) + "-" + std::to_string(attempt) + ".tmp";
+    const int fd = open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (fd >= 0 || errno != EEXIST) return fd;
+  }
+  return -1;
+}
+
+std::string Reason(int error) {
+  return std::strerror(error);
+}
+
+}  // namespace
+
+Canvas::Canvas(int width, int height)
+    : surface(cairo_image_surface_create(CAIRO_FORMAT_RGB24, width, height)),
+      cr(cairo_create(surface)) {
+  ReleaseFontCachesAtExit();
+  SetColour(cr, 0xFFFFFF);
+  cairo_paint(cr);
+}
+
+Canvas::~Canvas() {
+  cairo_destroy(cr);
+  cairo_surface_destroy(surface);
+}
+
+bool Canvas::Save(const std::string& path, std::string& error) {
+  cairo_surface_flush(surface);
+  for (const cairo_status_t status : {cairo_surface_status(surface), cairo_status(cr)}) {
+    if (status != CAIRO_STATUS_SUCCESS) {
+      error = "cannot draw " + path + ": " + cairo_status_to_string(status);
+      return false;
+    }
+  }
+  std::string temporary;
+  const int fd = CreateTemporary(path, temporary);
+  if (fd < 0) {
+    error = "cannot write " + path + ": " + Reason(errno);
+    return false;
+  }
+  Output output{fdopen(fd, "wb")};
+  if (output.file == nullptr) {
+    error = "cannot write " + path + ": " + Reason(errno);
+    close(fd);
+    std::remove(temporary.c_str());
+    return false;
+  }
+  const cairo_status_t status = cairo_surface_write_to_png_stream(surface, WriteToFile, &output);
+  const bool closed = std::fclose(output.file) == 0;
+  const int closeError = errno;
+  if (status != CAIRO_STATUS_SUCCESS || !closed) {
+    error = "cannot write " + path + ": " +
+            (output.error != 0                ? Reason(output.error)
+             : status != CAIRO_STATUS_SUCCESS ? cairo_status_to_string(status)
+                                              : Reason(closeError));
+    std::remove(temporary.c_str());
+    return false;
+  }
+  if (std::rename(temporary.c_str(), path.c_str()) != 0) {
+    error = "cannot write " + path + ": " + Reason(errno);
+    std::remove(temporary.c_str());
+    return false;
+  }
+  return true;
+}
+
+void SetColour(cairo_t* cr, int rgb, double alpha) {
+  cairo_set_source_rgba(cr, (rgb >> 16 & 0xFF) / 255.0, (rgb >> 8 & 0xFF) / 255.0,
+                        (rgb & 0xFF) / 255.0, alpha);
+}
+
+void UseFont(cairo_t* cr, double size, bool bold) {
+  cairo_select_font_face(cr, fontFamily, CAIRO_FONT_SLANT_NORMAL,
+                         bold ? CAIRO_FONT_WEIGHT_BOLD : CAIRO_FONT_WEIGHT_NORMAL);
+  cairo_set_font_size(cr, size);
+}
+
+void ShowText(cairo_t* cr, double x, double y, const std::string& text) {
+  cairo_move_to(cr, x, y);
+  cairo_show_text(cr, ValidUtf8(text).c_str());
+}
+
+double TextWidth(cairo_t* cr, const std::string& text) {
+  cairo_text_extents_t extents;
+  cairo_text_extents(cr, ValidUtf8(text).c_str(), &extents);
+  return extents.x_advance;
+}
+
+}  // namespace sim

@@ -1,0 +1,41 @@
+// What the simulator's pictures are drawn on: a cairo image surface, text
+// that always draws, and a PNG file that is either written whole or left as
+// it was.
+#pragma once
+
+#include <cairo.h>
+
+#include <string>
+
+namespace sim {
+
+class Canvas {
+ public:
+  // A white picture of width × height pixels, which the caller has checked
+  // with PictureSizeFits.
+  Canvas(int width, int height);
+  ~Canvas();
+  Canvas(const Canvas&) = delete;
+  Canvas& operator=(const Canvas&) = delete;
+
+  cairo_t* Cr() const { return cr; }
+
+  // Writes the picture to `path` through a temporary file beside it, which
+  // then takes the path's place: a file already there is replaced only by a
+  // whole new picture. False with `error` set when drawing or writing
+  // failed; then nothing at `path` has changed.
+  bool Save(const std::string& path, std::string& error);
+
+ private:
+  cairo_surface_t* surface;
+  cairo_t* cr;
+};
+
+void SetColour(cairo_t* cr, int rgb, double alpha = 1);
+void UseFont(cairo_t* cr, double size, bool bold = false);
+// Draws `text` with its baseline starting at (x, y); bytes that are not
+// UTF-8 show as replacement characters.
+void ShowText(cairo_t* cr, double x, double y, const std::string& text);
+double TextWidth(cairo_t* cr, const std::string& text);
+
+}  // namespace sim

@@ -1,0 +1,15 @@
+// The lower part of the plan picture: the strip chart of the pull at the ten
+// samples, with the resulting figure above it, and the legend beside it.
+#pragma once
+
+#include <cairo.h>
+
+#include "PlanLayout.h"
+#include "PlanScene.h"
+
+namespace sim {
+
+void DrawChart(cairo_t* cr, const PlanScene& scene, const PlanLayout& layout);
+void DrawLegend(cairo_t* cr);
+
+}  // namespace sim
