@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <numbers>
 
 #include "PlanGeometry.h"
 
@@ -189,11 +190,13 @@ TEST(PlanGeometryTest, ScatterBoxOnTheMapIsTheHullOfItsCorners) {
     double halfAcross, halfUp;
   } cases[] = {
       {"seen along an axis: a square", alongX, MakeVector(0, 0, 1), 4, h, h},
-      {"seen across a face's diagonal: an oblong", MakeVector(M_SQRT1_2, M_SQRT1_2, 0),
-       MakeVector(0, 0, 1), 4, M_SQRT2 * h, h},
-      {"seen along the cube's diagonal: a hexagon", MakeVector(M_SQRT1_2, -M_SQRT1_2, 0),
-       MakeVector(1 / std::sqrt(6.0), 1 / std::sqrt(6.0), -2 / std::sqrt(6.0)), 6, M_SQRT2 * h,
-       2 * std::sqrt(2.0 / 3) * h},
+      {"seen across a face's diagonal: an oblong",
+       MakeVector((1 / std::numbers::sqrt2), (1 / std::numbers::sqrt2), 0), MakeVector(0, 0, 1), 4,
+       std::numbers::sqrt2 * h, h},
+      {"seen along the cube's diagonal: a hexagon",
+       MakeVector((1 / std::numbers::sqrt2), -(1 / std::numbers::sqrt2), 0),
+       MakeVector(1 / std::sqrt(6.0), 1 / std::sqrt(6.0), -2 / std::sqrt(6.0)), 6,
+       std::numbers::sqrt2 * h, 2 * std::sqrt(2.0 / 3) * h},
   };
   for (const auto& c : cases) {
     sim::MapPlane plane;
