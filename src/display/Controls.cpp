@@ -1,10 +1,10 @@
 // Keys and buttons of the Jaunt display. Each control is one row: its
 // button label, its menu entry and the key it stands for; a button press
 // goes through the key of its row.
-#include "../jump/ExecuteJump.h"
-#include "../planning/InputPrompts.h"
-#include "JauntMFD.h"
-#include "TextFormat.h"
+#include "display/JauntMFD.h"
+#include "display/TextFormat.h"
+#include "jump/ExecuteJump.h"
+#include "planning/InputPrompts.h"
 
 namespace {
 

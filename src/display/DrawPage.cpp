@@ -1,9 +1,9 @@
 // The page of the Jaunt display, drawn at fixed device coordinates.
 #include <string.h>
 
-#include "JauntMFD.h"
-#include "PageText.h"
-#include "TextFormat.h"
+#include "display/JauntMFD.h"
+#include "display/PageText.h"
+#include "display/TextFormat.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
-#include "PageText.h"
+#include "display/PageText.h"
 
 #include <string.h>
 
-#include "TextFormat.h"
+#include "display/TextFormat.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 
 #include <stddef.h>
 
-#include "../plugin/Platform.h"
+#include "plugin/Platform.h"
 
 // Moves the line cursor down one row (16 units) and draws `text` there.
 void DrawLine(HDC hdc, int x, int& cursor, const char* text);

@@ -4,7 +4,7 @@
 // significant ones), and a page must read the same wherever it is drawn. A
 // figure is the decimal value of the double rounded to N decimals, half to
 // even on the exact binary value, as glibc's printf does.
-#include "TextFormat.h"
+#include "display/TextFormat.h"
 
 #include <stdarg.h>
 #include <stdint.h>

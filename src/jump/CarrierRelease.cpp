@@ -1,7 +1,7 @@
-#include "CarrierRelease.h"
+#include "jump/CarrierRelease.h"
 
-#include "../display/JauntMFD.h"
-#include "../plugin/ModuleInterface.h"
+#include "display/JauntMFD.h"
+#include "plugin/ModuleInterface.h"
 
 int32_t releaseCountdown = -1;
 

@@ -1,14 +1,14 @@
 // The confirmed jump: the ship is handed to a carrier vessel created at the
 // destination, which lets it go a few time steps later.
-#include "ExecuteJump.h"
+#include "jump/ExecuteJump.h"
 
 #include <math.h>
 #include <string.h>
 
-#include "../display/JauntMFD.h"
-#include "../planning/Vector.h"
-#include "CarrierRelease.h"
-#include "JumpRandom.h"
+#include "display/JauntMFD.h"
+#include "jump/CarrierRelease.h"
+#include "jump/JumpRandom.h"
+#include "planning/Vector.h"
 
 namespace {
 
@@ -66,6 +66,9 @@ bool JauntMFD::ExecuteJump() {
   // one that cannot be solved.
   if (!WithinReach(destPos, destVel, 0.5 * fabs(scale), bodyPos, bodyVel)) return false;
 
+  // Seeded anew at every jump, from the calendar time. The first draw after
+  // seeding follows the seed too closely (it changes only slowly from one
+  // second to the next), so it is thrown away, safe jump or not.
   jumpRandom.seed(static_cast<unsigned>(jumpRandom.now()));
   jumpRandom.draw();
   if (!safe) {

@@ -1,4 +1,4 @@
-#include "JumpRandom.h"
+#include "jump/JumpRandom.h"
 
 #include <stdint.h>
 

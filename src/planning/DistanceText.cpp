@@ -1,4 +1,4 @@
-#include "DistanceText.h"
+#include "planning/DistanceText.h"
 
 #include <ctype.h>
 #include <math.h>

@@ -1,7 +1,7 @@
-#include "InputPrompts.h"
+#include "planning/InputPrompts.h"
 
-#include "../display/JauntMFD.h"
-#include "DistanceText.h"
+#include "display/JauntMFD.h"
+#include "planning/DistanceText.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
-#include "SafetyEstimate.h"
+#include "planning/SafetyEstimate.h"
 
-#include "../plugin/HostServices.h"
-#include "Vector.h"
+#include "planning/Vector.h"
+#include "plugin/HostServices.h"
 
 namespace {
 constexpr int samples = 10;

@@ -1,7 +1,7 @@
 // The gravity test of a straight jump.
 #pragma once
 
-#include "../plugin/HostTypes.h"
+#include "plugin/HostTypes.h"
 
 // The chance, 0 to 1, that a jump from `from` to `to` goes bad: the path is
 // sampled at ten evenly spaced points, ends included; at each the pulls of

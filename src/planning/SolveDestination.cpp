@@ -1,6 +1,6 @@
 // Where and how fast the ship leaves the jump.
-#include "../display/JauntMFD.h"
-#include "Vector.h"
+#include "display/JauntMFD.h"
+#include "planning/Vector.h"
 
 bool JauntMFD::SolveDestination() {
   using namespace jaunt;

@@ -1,10 +1,10 @@
 // Choosing, dropping and refreshing the target, and the safety estimate.
 #include <string.h>
 
-#include "../display/JauntMFD.h"
-#include "../display/TextFormat.h"
-#include "SafetyEstimate.h"
-#include "Vector.h"
+#include "display/JauntMFD.h"
+#include "display/TextFormat.h"
+#include "planning/SafetyEstimate.h"
+#include "planning/Vector.h"
 
 bool JauntMFD::UpdateTarget(const char* name, bool estimate) {
   if (name[0] == '\0') {

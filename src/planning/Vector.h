@@ -3,7 +3,7 @@
 
 #include <math.h>
 
-#include "../plugin/HostTypes.h"
+#include "plugin/HostTypes.h"
 
 namespace jaunt {
 
