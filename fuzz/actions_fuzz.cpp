@@ -38,7 +38,7 @@ namespace {
 
 using fuzz::ByteReader;
 
-constexpr std::uint32_t keys[] = {0x11, 0x14, 0x20, 0x2F, 0x31};
+constexpr DWORD keys[] = {OAPI_KEY_W, OAPI_KEY_T, OAPI_KEY_D, OAPI_KEY_V, OAPI_KEY_N};
 constexpr double steps[] = {0, 0.01, 0.1, 1, 10, 60};
 const char* const answers[] = {
     "",      "y",           "Y",        "n",     "yes", "Earth", "Moon",      "Sun",    "ISS",

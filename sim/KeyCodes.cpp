@@ -3,23 +3,27 @@
 #include <cctype>
 #include <cstdlib>
 
+#include "HostKeys.h"
+
 namespace sim {
 
 namespace {
 
-// Scan codes of the letters A to Z, row by row as on the keyboard.
-constexpr std::uint8_t letterCodes[26] = {
-    0x1E, 0x30, 0x2E, 0x20, 0x12, 0x21, 0x22, 0x23, 0x17, 0x24, 0x25, 0x26, 0x32,  // A-M
-    0x31, 0x18, 0x19, 0x10, 0x13, 0x1F, 0x14, 0x16, 0x2F, 0x11, 0x2D, 0x15, 0x2C,  // N-Z
+constexpr DWORD letterCodes[26] = {
+    OAPI_KEY_A, OAPI_KEY_B, OAPI_KEY_C, OAPI_KEY_D, OAPI_KEY_E, OAPI_KEY_F, OAPI_KEY_G,
+    OAPI_KEY_H, OAPI_KEY_I, OAPI_KEY_J, OAPI_KEY_K, OAPI_KEY_L, OAPI_KEY_M, OAPI_KEY_N,
+    OAPI_KEY_O, OAPI_KEY_P, OAPI_KEY_Q, OAPI_KEY_R, OAPI_KEY_S, OAPI_KEY_T, OAPI_KEY_U,
+    OAPI_KEY_V, OAPI_KEY_W, OAPI_KEY_X, OAPI_KEY_Y, OAPI_KEY_Z,
 };
+constexpr DWORD digitCodes[10] = {OAPI_KEY_0, OAPI_KEY_1, OAPI_KEY_2, OAPI_KEY_3, OAPI_KEY_4,
+                                  OAPI_KEY_5, OAPI_KEY_6, OAPI_KEY_7, OAPI_KEY_8, OAPI_KEY_9};
 
 }  // namespace
 
 std::optional<std::uint32_t> ScanCodeOf(char key) {
   const int c = std::toupper(static_cast<unsigned char>(key));
   if (c >= 'A' && c <= 'Z') return letterCodes[c - 'A'];
-  if (c >= '1' && c <= '9') return static_cast<std::uint32_t>(0x02 + (c - '1'));
-  if (c == '0') return 0x0B;
+  if (c >= '0' && c <= '9') return digitCodes[c - '0'];
   return std::nullopt;
 }
 

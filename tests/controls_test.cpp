@@ -37,12 +37,12 @@ struct ControlCase {
 class ControlTest : public ControlsTest, public ::testing::WithParamInterface<ControlCase> {};
 
 const ControlCase controlCases[] = {
-    {"W", 0x11, 4, "Probability of safe jaunt: 66.6% Proceed? (y/n)", false},
-    {"T", 0x14, 0, "(Jaunt): Select Target (leave blank for none)", false},
-    {"D", 0x20, 2, "(Jaunt): Select final distance from target (preceed with % or K, M, G, A)",
-     false},
-    {"V", 0x2F, 3, "(Jaunt): Select final velocity (Km/s)", false},
-    {"N", 0x31, 1, "(none)", true},
+    {"W", OAPI_KEY_W, 4, "Probability of safe jaunt: 66.6% Proceed? (y/n)", false},
+    {"T", OAPI_KEY_T, 0, "(Jaunt): Select Target (leave blank for none)", false},
+    {"D", OAPI_KEY_D, 2,
+     "(Jaunt): Select final distance from target (preceed with % or K, M, G, A)", false},
+    {"V", OAPI_KEY_V, 3, "(Jaunt): Select final velocity (Km/s)", false},
+    {"N", OAPI_KEY_N, 1, "(none)", true},
 };
 
 void ExpectEffect(const ControlCase& c, const JauntMFD& display, const std::string& title) {
@@ -124,7 +124,7 @@ TEST_F(ControlsTest, QuestionRenewsTheEstimateAndAsksWithRoomForThree) {
   JauntMFD& display = OpenJaunt();
   display.lastJumpSafe = false;
   display.failureChance = 0.125;
-  EXPECT_TRUE(display.ConsumeKeyBuffered(0x11));
+  EXPECT_TRUE(display.ConsumeKeyBuffered(OAPI_KEY_W));
   EXPECT_TRUE(display.lastJumpSafe);
   EXPECT_TRUE(display.estimateValid);
   const auto box = host::OpenInputBox();
@@ -137,7 +137,7 @@ TEST_F(ControlsTest, QuestionWithoutFocusVesselUsesThePreviousEstimate) {
   JauntMFD& display = OpenJaunt();
   display.failureChance = 0.25;
   Focus(nullptr);
-  EXPECT_TRUE(display.ConsumeKeyBuffered(0x11));
+  EXPECT_TRUE(display.ConsumeKeyBuffered(OAPI_KEY_W));
   EXPECT_EQ(BoxTitle(), "Probability of safe jaunt: 75.0% Proceed? (y/n)");
   // The answer is taken, but without a focus vessel there is nothing to jump.
   EXPECT_EQ(host::AnswerInputBox("y"), true);
@@ -148,7 +148,7 @@ TEST_F(ControlsTest, UnsafeJumpLeavesTheWarningOnThePage) {
   host::TheWorld().FindByName("Planet")->mass = 3e24;  // certain failure
   const auto fake = FakeRandom::Install({});
   JauntMFD& display = OpenJaunt();
-  display.ConsumeKeyBuffered(0x11);
+  display.ConsumeKeyBuffered(OAPI_KEY_W);
   EXPECT_EQ(BoxTitle(), "Probability of safe jaunt: 0.0% Proceed? (y/n)");
   EXPECT_EQ(host::AnswerInputBox("y"), true);
   EXPECT_FALSE(display.lastJumpSafe);

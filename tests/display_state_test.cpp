@@ -58,5 +58,5 @@ TEST_F(DisplayStateTest, ModeIsRegisteredAsJauntWithKeyW) {
   const auto modes = host::RegisteredModes();
   ASSERT_EQ(modes.size(), 1u);
   EXPECT_EQ(modes[0].name, "Jaunt");
-  EXPECT_EQ(modes[0].key, 0x11u);
+  EXPECT_EQ(modes[0].key, OAPI_KEY_W);
 }

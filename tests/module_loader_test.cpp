@@ -4,6 +4,7 @@
 
 #include <memory>
 
+#include "HostKeys.h"
 #include "HostMfd.h"
 #include "host/Displays.h"
 #include "host/InputBox.h"
@@ -42,7 +43,7 @@ TEST_F(ModuleLoaderTest, LoadingRegistersJauntAndUnloadingRemovesIt) {
   auto modes = host::RegisteredModes();
   ASSERT_EQ(modes.size(), 1u);
   EXPECT_EQ(modes[0].name, "Jaunt");
-  EXPECT_EQ(modes[0].key, 0x11u);
+  EXPECT_EQ(modes[0].key, OAPI_KEY_W);
 
   host::UnloadModule(module);
   module = nullptr;
@@ -117,7 +118,7 @@ TEST_F(ModuleLoaderTest, WholeJumpThroughKeysBoxesAndTimeSteps) {
     ASSERT_NE(display, nullptr);
 
     const std::pair<DWORD, const char*> steps[] = {
-        {0x14, "moon"}, {0x20, "%10"}, {0x2F, "1.5"}, {0x11, "y"}};
+        {OAPI_KEY_T, "moon"}, {OAPI_KEY_D, "%10"}, {OAPI_KEY_V, "1.5"}, {OAPI_KEY_W, "y"}};
     for (auto [key, answer] : steps) {
       EXPECT_TRUE(display->ConsumeKeyBuffered(key));
       ASSERT_TRUE(host::OpenInputBox().has_value()) << key;

@@ -40,18 +40,18 @@ struct Control {
 constexpr Control controls[] = {
     {"TGT",
      {"<- Select target, final distance", "  to target, and final velocity.", 'T'},
-     0x14,
+     OAPI_KEY_T,
      AskTarget},
-    {"NT", {"<- No target. Trajectory in the", "  ship direction.", 'N'}, 0x31, DropTarget},
+    {"NT", {"<- No target. Trajectory in the", "  ship direction.", 'N'}, OAPI_KEY_N, DropTarget},
     {"DIS",
      {"<- Distance to travel w/o target", "  or final distance to target.", 'D'},
-     0x20,
+     OAPI_KEY_D,
      AskDistance},
     {"VEL",
      {"<- Select final velocity in km/s", " (will be in ship direction)", 'V'},
-     0x2F,
+     OAPI_KEY_V,
      AskSpeed},
-    {"JNT", {"<- Do the hyperspace jump", nullptr, 'W'}, 0x11, AskJumpConfirmation},
+    {"JNT", {"<- Do the hyperspace jump", nullptr, 'W'}, OAPI_KEY_W, AskJumpConfirmation},
 };
 constexpr int controlCount = sizeof controls / sizeof controls[0];
 

@@ -1,6 +1,7 @@
 // Everything of the host that the module may use.
 #pragma once
 
+#include "HostKeys.h"
 #include "HostMfd.h"
 #include "HostServices.h"
 #include "HostTypes.h"

@@ -7,8 +7,8 @@ namespace {
 
 int modeId = 0;
 
-char modeName[] = "Jaunt";       // the host takes the name as char*
-constexpr DWORD modeKey = 0x11;  // W
+char modeName[] = "Jaunt";  // the host takes the name as char*
+constexpr DWORD modeKey = OAPI_KEY_W;
 
 MfdMessageResult ModeMessageProc(UINT msg, UINT /*mfd*/, WPARAM wparam, LPARAM lparam) {
   if (msg != OAPI_MSG_MFD_OPENED) return 0;
