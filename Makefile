@@ -90,7 +90,7 @@ test-valgrind: build deps-hardening
 	@tools/valgrind-jump.sh $(BUILD)
 
 check-tidy: deps-hardening
-	@echo "== clang-tidy: src/ and host/"
+	@echo "== clang-tidy: src/, host/ and sim/"
 	@tools/check-tidy.sh
 
 check-format: deps-hardening

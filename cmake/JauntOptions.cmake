@@ -1,6 +1,5 @@
 # Build options and the compiler settings every target shares.
 option(JAUNT_BUILD_TESTS "Build the tests" ON)
-option(JAUNT_WERROR "Treat compiler warnings as errors" OFF)
 option(JAUNT_SANITIZE "Build with AddressSanitizer and UndefinedBehaviorSanitizer" OFF)
 option(JAUNT_MSVC_ABI "Build the module and the stand-in Orbiter.exe for the real host's ABI" OFF)
 
@@ -15,10 +14,9 @@ set(CMAKE_POSITION_INDEPENDENT_CODE ON)
 set(CMAKE_RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bin)
 set(CMAKE_LIBRARY_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bin)
 
+# Warnings are errors where CMAKE_COMPILE_WARNING_AS_ERROR says so: the -ci
+# presets and the Windows ones.
 add_compile_options(-Wall -Wextra)
-if(JAUNT_WERROR)
-  add_compile_options(-Werror)
-endif()
 if(JAUNT_SANITIZE)
   add_compile_options(-fsanitize=address,undefined -fno-omit-frame-pointer
                       -fno-sanitize-recover=all)

@@ -7,13 +7,6 @@
 #include "InstallLayout.h"
 #include "Script.h"
 
-#ifndef JAUNT_SIM_FULL_BUILD
-#define JAUNT_SIM_FULL_BUILD 1
-#endif
-#ifndef JAUNT_VERSION
-#define JAUNT_VERSION "unknown"
-#endif
-
 namespace sim {
 
 namespace {

@@ -2,13 +2,6 @@
 # the host library both need, the example scenarios, and the README and
 # licence. The build tree gets copies of the shared files in the same places,
 # so that jaunt-sim finds them the same way in both.
-set(jaunt_install_module_dir lib/jaunt-sim)
-set(jaunt_install_data_dir share/jaunt-sim)
-set(jaunt_install_doc_dir share/doc/jaunt-sim)
-target_compile_definitions(jaunt_sim_core PRIVATE
-  JAUNT_INSTALL_MODULE_DIR="${jaunt_install_module_dir}"
-  JAUNT_INSTALL_DATA_DIR="${jaunt_install_data_dir}"
-  JAUNT_INSTALL_DOC_DIR="${jaunt_install_doc_dir}")
 
 file(GLOB jaunt_example_scenarios CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/sim/scenarios/*.toml)
 set(jaunt_documents ${PROJECT_SOURCE_DIR}/README.md ${PROJECT_SOURCE_DIR}/LICENSE)

@@ -6,21 +6,6 @@
 #include <windows.h>
 #endif
 
-#ifndef JAUNT_MODULE_FILE_NAME
-#define JAUNT_MODULE_FILE_NAME "JauntMFD.so"
-#endif
-// Relative to the installation prefix; the build defines them with the
-// install rules, so that both say the same.
-#ifndef JAUNT_INSTALL_MODULE_DIR
-#define JAUNT_INSTALL_MODULE_DIR "lib/jaunt-sim"
-#endif
-#ifndef JAUNT_INSTALL_DATA_DIR
-#define JAUNT_INSTALL_DATA_DIR "share/jaunt-sim"
-#endif
-#ifndef JAUNT_INSTALL_DOC_DIR
-#define JAUNT_INSTALL_DOC_DIR "share/doc/jaunt-sim"
-#endif
-
 namespace sim {
 
 namespace fs = std::filesystem;

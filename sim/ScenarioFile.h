@@ -12,7 +12,7 @@ namespace sim {
 
 // Bounds that keep the parser's work and its stack in reason; see
 // DeepestKey for how a key's depth is counted.
-inline constexpr std::size_t maxScenarioBytes = 4 * 1024 * 1024;
+inline constexpr std::size_t maxScenarioBytes = std::size_t{4} << 20;  // 4 MiB
 inline constexpr int maxKeyDepth = 32;
 
 // Reads and checks a scenario file. On failure `error` names the file, the

@@ -1,6 +1,7 @@
 #!/bin/sh
-# clang-tidy over the module (src/) and the stand-in host (host/) as the Linux
-# build compiles them, with the checks of .clang-tidy. Any warning fails.
+# clang-tidy over the module (src/), the stand-in host (host/) and the
+# simulator (sim/) as the Linux build compiles them, with the checks of
+# .clang-tidy. Any warning fails.
 # TIDY_BUILD names the build tree whose compile commands are used.
 set -eu
 cd "$(dirname "$0")/.."
@@ -8,9 +9,11 @@ build=${TIDY_BUILD:-build/tidy}
 
 cmake --preset dev -B "$build" -DJAUNT_BUILD_TESTS=OFF >/dev/null
 
-# The Windows sources are compiled only by the cross builds.
-files=$(git ls-files 'src/*.cpp' 'host/*.cpp' | grep -v -e '/windows/' -e '/msvc/')
-echo "clang-tidy: $(echo "$files" | wc -l) files of src/ and host/"
+# The sources this build compiles: the Windows ones only the cross builds do.
+files=$(git ls-files 'src/*.cpp' 'host/*.cpp' 'sim/*.cpp' | while read -r file; do
+  if grep -q "\"file\": \"$PWD/$file\"" "$build/compile_commands.json"; then echo "$file"; fi
+done)
+echo "clang-tidy: $(echo "$files" | wc -l) files of src/, host/ and sim/"
 log=$(mktemp)
 trap 'rm -f "$log"' EXIT
 # gcc's warning options are not all clang's; the analysis does not need them.
