@@ -1,4 +1,6 @@
 // Making the host's world from a scenario.
+#include <cstdio>
+
 #include "Ephemeris.h"
 #include "Scenario.h"
 #include "host/Simulation.h"
@@ -9,6 +11,16 @@ namespace sim {
 using host::operator+;
 using host::operator-;
 using host::operator*;
+
+namespace {
+
+std::string DateText(double mjd) {
+  char text[40];
+  std::snprintf(text, sizeof text, "%.10g", mjd);
+  return text;
+}
+
+}  // namespace
 
 bool ApplyScenario(const Scenario& scenario, std::string& error) {
   host::ResetSimulation();
@@ -28,8 +40,13 @@ bool ApplyScenario(const Scenario& scenario, std::string& error) {
         host::ResetSimulation();
         return false;
       }
-      spec.ephemeris = *ephemeris;
-      spec.ephemeris(scenario.mjd, spec.pos, spec.vel);
+      if (!ephemeris->Covers(scenario.mjd)) {
+        error = "mjd " + DateText(scenario.mjd) + " is outside the dates of the ephemeris (" +
+                DateText(ephemeris->firstMjd) + " to " + DateText(ephemeris->lastMjd) + ")";
+        host::ResetSimulation();
+        return false;
+      }
+      spec.ephemeris = *ephemeris;  // the world puts the body on its rails at the date
     }
     world.AddBody(spec);
   }
