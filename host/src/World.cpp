@@ -57,11 +57,7 @@ Object& World::Insert(ObjectKind kind, const std::string& name, double mass, dou
 ObjectHandle World::AddBody(const BodySpec& spec) {
   Object& body = Insert(ObjectKind::Body, spec.name, spec.mass, spec.radius, spec.pos, spec.vel);
   body.ephemeris = spec.ephemeris;
-  if (body.ephemeris && body.ephemeris.Covers(Date())) {  // on its rails at the world's date
-    body.path = PieceOnRails(body, time);
-    body.pos = body.path.Position(time);
-    body.vel = body.path.Velocity(time);
-  }
+  PutOnRails(body);
   return body.handle;
 }
 

@@ -2,6 +2,7 @@
 // flown among them, resting and attached vessels carried along.
 #include <cmath>
 #include <cstdio>
+#include <limits>
 #include <string>
 
 #include "FreeFlight.h"
@@ -29,13 +30,19 @@ std::string Format(const char* format, double value) {
 void World::SetEpoch(double mjd) {
   epochMjd = mjd;
   time = 0;
-  for (ObjectHandle handle : bodies) {  // bodies on rails stand where the date puts them
-    Object& body = *Find(handle);
-    if (!body.ephemeris || !body.ephemeris.Covers(mjd)) continue;
-    body.path = PieceOnRails(body, 0);
-    body.pos = body.path.Position(0);
-    body.vel = body.path.Velocity(0);
+  for (ObjectHandle handle : bodies) PutOnRails(*Find(handle));
+}
+
+void World::PutOnRails(Object& body) {
+  if (!body.ephemeris) return;
+  if (!body.ephemeris.Covers(Date())) {  // no piece yet: the first step asks afresh
+    body.path = PathPiece{};
+    body.path.end = -std::numeric_limits<double>::infinity();
+    return;
   }
+  body.path = PieceOnRails(body, time);
+  body.pos = body.path.Position(time);
+  body.vel = body.path.Velocity(time);
 }
 
 double World::Date() const {

@@ -130,6 +130,7 @@ class World {
   bool StepAllowed(double t0, double t1);
   void TrackBodies(double t0, double t1);
   PathPiece PieceOnRails(const Object& body, double t) const;
+  void PutOnRails(Object& body);  // where its ephemeris has it at the world's date
   void FlyFreeVessel(Object& vessel, double t0, double t1);
 
   std::vector<std::unique_ptr<Object>> objects;
