@@ -93,7 +93,7 @@ struct Touchdown {
   double step;       // s, one time step
   bool crashed;
   double speed;   // m/s, the expected impact speed
-  VECTOR3 near;   // the expected place on the surface, from the centre
+  VECTOR3 place;  // the expected place on the surface, from the centre
   double within;  // m
 };
 
@@ -153,7 +153,7 @@ TEST_F(FreeFlightTest, VesselStopsWhereItsPathEntersABody) {
     for (int i = 0; i < 3; ++i) ASSERT_TRUE(host::TheWorld().Advance(c.step));
     const VECTOR3 at = Get(ship).pos - Get(moon).pos;
     EXPECT_NEAR(host::Length(at), moonRadius, 1e-6);
-    EXPECT_LT(host::Length(at - c.near), c.within);
+    EXPECT_LT(host::Length(at - c.place), c.within);
     EXPECT_EQ(host::Length(Get(ship).vel - Get(moon).vel), 0);
     EXPECT_EQ(host::Reports().size(), 1u);
   }
