@@ -73,7 +73,7 @@ test-asan: deps-hardening
 	cmake --preset $(ASAN_PRESET) -B $(ASAN_BUILD) >/dev/null
 	cmake --build $(ASAN_BUILD) -j 2
 	cd $(ASAN_BUILD) && ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
-	  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 ctest --output-on-failure -j 2
+	  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 ctest --output-on-failure -j 2 -LE long
 
 # CI: the committed inputs, then 60 s of fuzzing per target.
 test-fuzz: deps-hardening

@@ -32,12 +32,12 @@ endforeach()
 # Every program CTest starts runs under Wine, in a prefix of this build tree.
 set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_CURRENT_LIST_DIR}/wine-run.sh)
 
-# The header-only libraries the simulator uses (command line, TOML) are the
-# build machine's, and work for any target. They are reached through a
+# The header-only libraries the host and the simulator use (Boost, command
+# line, TOML) are the build machine's, and work for any target. They are reached through a
 # directory of their own: /usr/include as a whole also holds the build
 # machine's C library headers, which must not shadow mingw-w64's.
 set(jauntPortableHeaders ${CMAKE_BINARY_DIR}/portable-headers)
-foreach(directory CLI toml++)
+foreach(directory boost CLI toml++)
   if(EXISTS /usr/include/${directory} AND NOT EXISTS ${jauntPortableHeaders}/include/${directory})
     file(MAKE_DIRECTORY ${jauntPortableHeaders}/include)
     file(CREATE_LINK /usr/include/${directory} ${jauntPortableHeaders}/include/${directory} SYMBOLIC)

@@ -115,11 +115,14 @@ class Cockpit {
   void Advance(double realSeconds) {
     if (paused) return;
     owed += realSeconds;
+    double simulated = 0;
     for (int i = 0; owed >= stepSeconds && i < maxStepsPerFrame; ++i) {
-      host::Step(stepSeconds * timeAcceleration);
+      const double dt = stepSeconds * timeAcceleration;
+      if (host::Step(dt)) simulated += dt;
       owed -= stepSeconds;
     }
-    owed = std::min(owed, stepSeconds);
+    owed = std::min(owed, stepSeconds);  // what the machine cannot catch up is dropped,
+    pace.Add(realSeconds, simulated);    // and the panel shows the pace achieved
   }
 
   void Notice() {
@@ -154,10 +157,13 @@ class Cockpit {
       quit = true;
     } else if (key == ' ') {
       paused = !paused;
+      pace.Restart();
     } else if (key == '+' || key == '=') {
       timeAcceleration = std::min(timeAcceleration * 10, fastest);
+      pace.Restart();
     } else if (key == '-' || key == '_') {
       timeAcceleration = std::max(timeAcceleration / 10, slowest);
+      pace.Restart();
     } else if (key == '?' || (key == keyEscape && help)) {
       help = !help;
     } else if (key >= '1' && key <= '5' && display != nullptr) {
@@ -283,7 +289,8 @@ class Cockpit {
 
   // The panel from row `top` down to above row `bottom`; long events wrap.
   void DrawPanel(int top, int left, int bottom) {
-    const ClockState clock{host::SimDate(), host::SimTime(), timeAcceleration, paused};
+    const ClockState clock{host::SimDate(), host::SimTime(), timeAcceleration, paused,
+                           pace.Achieved()};
     int row = top;
     for (const std::string& line : PanelLines(clock, events)) {
       for (const std::string& piece : Wrapped(line, static_cast<std::size_t>(COLS - left))) {
@@ -324,6 +331,7 @@ class Cockpit {
   std::vector<std::string> events;  // the newest last
   std::size_t seenReports = host::Reports().size();
   HoldWatch watch;
+  PaceMeter pace;
 };
 
 }  // namespace

@@ -11,12 +11,18 @@
 
 namespace sim {
 
+// The dates the theories hold for: J2000 ± 1,000 Julian years (the years
+// 1000 to 3000). VSOP87 keeps the planets to an arcsecond over 2,000 to
+// 6,000 years around J2000, and ELP 2000-82B was made for historical times.
+constexpr double firstEphemerisMjd = 51544.5 - 365250;
+constexpr double lastEphemerisMjd = 51544.5 + 365250;
+
 // The bodies this build can follow, by their lower-case names ("sun",
 // "earth", "moon", ...); empty in a build without the ephemeris library.
 const std::vector<std::string>& EphemerisNames();
 
-// The named body's motion on rails; empty when the name is not one of
-// EphemerisNames(). Dates are MJD in terrestrial time.
+// The named body's motion on rails, over the dates above; empty when the
+// name is not one of EphemerisNames(). Dates are MJD in terrestrial time.
 std::optional<host::Ephemeris> FindEphemeris(const std::string& name);
 
 }  // namespace sim

@@ -30,7 +30,19 @@ std::string Format(const char* format, double value) {
   return text;
 }
 
+// Below this share of the requested time acceleration, the achieved one
+// is shown beside it.
+constexpr double shortfall = 0.95;
+
 }  // namespace
+
+void PaceMeter::Add(double realSeconds, double simulatedSeconds) {
+  real += realSeconds;
+  simulated += simulatedSeconds;
+  if (real < 1) return;
+  achieved = simulated / real;
+  real = simulated = 0;
+}
 
 std::string CalendarText(double mjd) {
   if (!std::isfinite(mjd)) return "no date";
@@ -84,8 +96,17 @@ std::vector<std::string> PanelLines(const ClockState& clock,
       "Date", CalendarText(clock.mjd) +
                   Format(std::abs(clock.mjd) < 1e9 ? "  (MJD %.5f)" : "  (MJD %.6g)", clock.mjd)));
   lines.push_back(Line("Sim time", Format("%.2f s", clock.simTime)));
-  lines.push_back(Line("Time acc", Format("%gx", clock.timeAcceleration) +
-                                       (clock.paused ? "  PAUSED" : "  running")));
+  std::string pace = Format("%gx", clock.timeAcceleration);
+  if (clock.paused)
+    pace += "  PAUSED";
+  else if (clock.achievedAcceleration >= 0 &&
+           clock.achievedAcceleration < shortfall * clock.timeAcceleration)
+    pace += Format(clock.achievedAcceleration >= 10 ? " (achieved %.0fx)" : " (achieved %.2gx)",
+                   clock.achievedAcceleration) +
+            "  running";
+  else
+    pace += "  running";
+  lines.push_back(Line("Time acc", pace));
   host::World& world = host::TheWorld();
   const host::Object* focus = world.Find(world.Focus());
   lines.push_back(Line("Focus", focus != nullptr ? focus->name : "none"));

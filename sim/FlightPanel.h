@@ -23,6 +23,22 @@ struct ClockState {
   double simTime;  // s since the start
   double timeAcceleration;
   bool paused;
+  // What the world really made of it lately; shown beside the requested
+  // one when it falls short. Negative: not measured.
+  double achievedAcceleration = -1;
+};
+
+// The time acceleration the world really achieves: simulated time over real
+// time, measured afresh every second or so of real time.
+class PaceMeter {
+ public:
+  void Add(double realSeconds, double simulatedSeconds);
+  void Restart() { *this = PaceMeter(); }
+  double Achieved() const { return achieved; }  // negative before the first second
+
+ private:
+  double real = 0, simulated = 0;
+  double achieved = -1;
 };
 
 // The panel's lines, for the host's world, its scenario and clock and the latest events

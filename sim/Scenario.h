@@ -50,7 +50,8 @@ struct Scenario {
 // Makes the scenario the host's world: a fresh simulation at its date, the
 // bodies in their order, the vessels placed and the focus set, gravity on.
 // The scenario must be valid (as ReadScenarioFile and BuiltInScenario make
-// them); false with `error` set when an ephemeris is missing from the build.
+// them); false with `error` set when an ephemeris is missing from the build
+// or does not cover the scenario's date.
 bool ApplyScenario(const Scenario& scenario, std::string& error);
 
 // The name of the scenario the world was last made from; empty before.

@@ -39,8 +39,13 @@ Placement PlaceScenario(const Scenario& scenario) {
   for (const BodyEntry& body : scenario.bodies) {
     StartState state{body.pos, body.vel};
     if (!body.ephemeris.empty()) {
-      if (std::optional<host::Ephemeris> ephemeris = FindEphemeris(body.ephemeris))
-        (*ephemeris)(scenario.mjd, state.pos, state.vel);
+      const std::optional<host::Ephemeris> ephemeris = FindEphemeris(body.ephemeris);
+      if (ephemeris && ephemeris->Covers(scenario.mjd)) {
+        host::PathNode before, after;
+        ephemeris->nodesAround(scenario.mjd, before, after);
+        const host::PathPiece path = host::PathPiece::Between(before, after, scenario.mjd);
+        state = {path.Position(0), path.Velocity(0)};
+      }
     }
     placement.bodies.push_back(state);
   }
@@ -71,6 +76,13 @@ Placement PlaceScenario(const Scenario& scenario) {
 }
 
 std::optional<PlacementFault> CheckPlacement(const Scenario& scenario) {
+  // A date the ephemeris does not reach places nothing; making the world
+  // refuses it.
+  for (const BodyEntry& body : scenario.bodies) {
+    if (body.ephemeris.empty()) continue;
+    const std::optional<host::Ephemeris> ephemeris = FindEphemeris(body.ephemeris);
+    if (ephemeris && !ephemeris->Covers(scenario.mjd)) return std::nullopt;
+  }
   const Placement placement = PlaceScenario(scenario);
   for (std::size_t i = 0; i < scenario.bodies.size(); ++i) {
     const BodyEntry& body = scenario.bodies[i];

@@ -21,7 +21,7 @@ struct Placement {
 
 // The scenario's objects placed; its references must name bodies or earlier
 // vessels, as ReadScenarioFile checks. A body whose ephemeris this build
-// lacks stays at its given state.
+// lacks, or does not reach the date with, stays at its given state.
 Placement PlaceScenario(const Scenario& scenario);
 
 struct PlacementFault {
@@ -31,7 +31,8 @@ struct PlacementFault {
 
 // What is wrong with where the scenario puts its vessels: farther out than
 // maxDistance or faster than light once `relative_to` is added, or inside a
-// body. Checked after every value is within its own bounds.
+// body. Checked after every value is within its own bounds, and not at all
+// for a date the ephemeris does not reach, which ApplyScenario refuses.
 std::optional<PlacementFault> CheckPlacement(const Scenario& scenario);
 
 }  // namespace sim

@@ -1,4 +1,6 @@
 // Making the host's world from a scenario.
+#include <cstdio>
+
 #include "Ephemeris.h"
 #include "Scenario.h"
 #include "ScenarioPlacement.h"
@@ -8,7 +10,15 @@
 namespace sim {
 
 namespace {
+
 std::string appliedName;  // the world is one for the whole program, and so is its name
+
+std::string DateText(double mjd) {
+  char text[40];
+  std::snprintf(text, sizeof text, "%.10g", mjd);
+  return text;
+}
+
 }  // namespace
 
 const std::string& AppliedScenarioName() {
@@ -37,7 +47,14 @@ bool ApplyScenario(const Scenario& scenario, std::string& error) {
         appliedName.clear();
         return false;
       }
-      spec.ephemeris = *ephemeris;
+      if (!ephemeris->Covers(scenario.mjd)) {
+        error = "mjd " + DateText(scenario.mjd) + " is outside the dates of the ephemeris (" +
+                DateText(ephemeris->firstMjd) + " to " + DateText(ephemeris->lastMjd) + ")";
+        host::ResetSimulation();
+        appliedName.clear();
+        return false;
+      }
+      spec.ephemeris = *ephemeris;  // the world puts the body on its rails at the date
     }
     world.AddBody(spec);
   }

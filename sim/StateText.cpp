@@ -16,8 +16,10 @@ std::string Triple(const VECTOR3& v) {
 
 std::string StateText(const host::Object& object) {
   const host::Object* parent = host::TheWorld().Find(object.parent);
+  const host::Object* surface = host::TheWorld().Find(object.restingOn);
   return object.name + " pos=" + Triple(object.pos) + " vel=" + Triple(object.vel) +
-         " parent=" + (parent != nullptr ? parent->name : "none");
+         " parent=" + (parent != nullptr ? parent->name : "none") +
+         (surface == nullptr ? "" : (object.crashed ? " crashed=" : " landed=") + surface->name);
 }
 
 }  // namespace sim

@@ -99,4 +99,22 @@ TEST(BuiltInScenarioFileTest, WrittenOutItReadsBackTheSame) {
   }
 }
 
+// Ten days at 100,000x (host steps of 5,000 s) against the same days in
+// steps of 1 s: the long steps are flown in substeps and lose nothing.
+TEST_F(BuiltInScenarioTest, OrbitsHoldInLongTimeSteps) {
+  constexpr long longSteps = 173;  // 10.01 days
+  const auto fly = [](long steps, double dt) {
+    std::string error;
+    EXPECT_TRUE(sim::ApplyScenario(sim::BuiltInScenario(), error)) << error;
+    for (long i = 0; i < steps; ++i) host::Step(dt);
+    host::World& world = host::TheWorld();
+    return std::pair{world.FindByName("ISS")->pos, world.FindByName("GL-01")->pos};
+  };
+  const auto [station, glider] = fly(longSteps, 5000);
+  const auto [stationBy1s, gliderBy1s] = fly(longSteps * 5000, 1);
+  EXPECT_LT(host::Length(station - stationBy1s), 1000);
+  EXPECT_LT(host::Length(glider - gliderBy1s), 1000);
+  EXPECT_TRUE(host::Reports().empty());
+}
+
 }  // namespace

@@ -72,6 +72,27 @@ TEST_F(FlightPanelWorldTest, PanelShowsFocusVesselAgainstItsNearestBody) {
       "           t=1.00s first",
   };
   EXPECT_EQ(lines, expected);
+
+  // Running short of the requested time acceleration, and keeping up.
+  const struct {
+    double requested, achieved;
+    const char* line;
+  } paces[] = {
+      {100000, 23456.4, "Time acc   100000x (achieved 23456x)  running"},
+      {10, 2.54, "Time acc   10x (achieved 2.5x)  running"},
+      {1000, 0, "Time acc   1000x (achieved 0x)  running"},
+      {1000, 990, "Time acc   1000x  running"},
+      {1000, -1, "Time acc   1000x  running"},  // not measured yet
+  };
+  for (const auto& pace : paces) {
+    EXPECT_EQ(sim::PanelLines({51544.5, 0, pace.requested, false, pace.achieved}, {})[3],
+              pace.line);
+  }
+  sim::PaceMeter meter;
+  meter.Add(0.5, 2500);
+  EXPECT_LT(meter.Achieved(), 0);  // less than a second measured
+  meter.Add(0.75, 1000);
+  EXPECT_EQ(meter.Achieved(), 3500 / 1.25);
 }
 
 TEST_F(FlightPanelWorldTest, HoldWatchTellsTheReleaseOnly) {

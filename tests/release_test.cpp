@@ -29,7 +29,7 @@ class ReleaseTest : public ModuleTest {
 
   // One host time step: the world moves, then the module's step runs.
   void Step() {
-    host::TheWorld().Advance(0.05, host::SimDate());
+    host::TheWorld().Advance(0.05);
     opcTimestep(0, 0.05, 0);
   }
 

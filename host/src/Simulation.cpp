@@ -8,26 +8,20 @@
 
 namespace host {
 
-namespace {
-constexpr double secondsPerDay = 86400.0;
-double startDate = 51544.5;
-double simTime = 0;
-}  // namespace
-
 double SimTime() {
-  return simTime;
+  return TheWorld().Time();
 }
 double SimDate() {
-  return startDate + simTime / secondsPerDay;
+  return TheWorld().Date();
 }
 void SetStartDate(double mjd) {
-  startDate = mjd;
+  TheWorld().SetEpoch(mjd);
 }
 
-void Step(double dt) {
-  simTime += dt;
-  TheWorld().Advance(dt, SimDate());
-  CallTimestep(simTime, dt, SimDate());
+bool Step(double dt) {
+  if (!TheWorld().Advance(dt)) return false;
+  CallTimestep(SimTime(), dt, SimDate());
+  return true;
 }
 
 void ResetSimulation() {
@@ -35,8 +29,6 @@ void ResetSimulation() {
   CancelInputBox();
   TheWorld().Clear();
   ClearReports();
-  simTime = 0;
-  startDate = 51544.5;
 }
 
 }  // namespace host

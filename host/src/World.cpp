@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cctype>
 #include <cstdint>
+#include <functional>
 
 namespace host {
 
@@ -30,8 +31,6 @@ bool SameName(const std::string& a, const std::string& b) {
          });
 }
 
-constexpr double gravitationalConstant = 6.67430e-11;
-
 }  // namespace
 
 World& TheWorld() {
@@ -58,6 +57,7 @@ Object& World::Insert(ObjectKind kind, const std::string& name, double mass, dou
 ObjectHandle World::AddBody(const BodySpec& spec) {
   Object& body = Insert(ObjectKind::Body, spec.name, spec.mass, spec.radius, spec.pos, spec.vel);
   body.ephemeris = spec.ephemeris;
+  PutOnRails(body);
   return body.handle;
 }
 
@@ -80,6 +80,12 @@ bool World::Remove(ObjectHandle handle) {
   for (AttachmentPoint& point : object->points) {
     if (Object* child = Find(point.holds)) child->parent = nullptr;
   }
+  if (object->kind == ObjectKind::Body) {
+    for (ObjectHandle vessel : vessels) {
+      Object& resting = *Find(vessel);
+      if (resting.restingOn == handle) resting.restingOn = nullptr;  // free where it was
+    }
+  }
   if (focus == handle) focus = nullptr;
   std::erase(bodies, handle);
   std::erase(vessels, handle);
@@ -96,6 +102,10 @@ void World::Clear() {
   interfaces.clear();
   focus = nullptr;
   gravity = false;
+  epochMjd = 51544.5;
+  time = 0;
+  stepRefusalReported = false;
+  tracks.clear();
 }
 
 Object* World::Find(ObjectHandle handle) {
@@ -150,6 +160,7 @@ bool World::Attach(ObjectHandle parentHandle, AttachmentHandle parentPoint,
     if (AttachmentPoint* old = FindPoint(child->parent, child->parentPoint)) old->holds = nullptr;
   }
   holder->holds = childHandle;
+  child->restingOn = nullptr;  // an attachment lifts it off a surface
   child->parent = parentHandle;
   child->parentPoint = parentPoint;
   child->ownPoint = childPoint;
@@ -194,41 +205,6 @@ void World::FollowParents() {
     }
   };
   for (const auto& object : objects) place(*object);
-}
-
-VECTOR3 World::GravityAt(const VECTOR3& pos) const {
-  VECTOR3 acc{};
-  for (ObjectHandle handle : bodies) {
-    const Object& body = *liveIndex[SerialOf(handle)];
-    const VECTOR3 d = body.pos - pos;
-    const double r2 = Dot(d, d);
-    if (r2 <= body.size * body.size || r2 == 0) continue;  // inside the body: no pull
-    acc = acc + (gravitationalConstant * body.mass / (r2 * std::sqrt(r2))) * d;
-  }
-  return acc;
-}
-
-void World::Advance(double dt, double mjd) {
-  // Free vessels: kick, drift, kick (velocity Verlet); the bodies move between
-  // the two kicks.
-  std::vector<Object*> free;
-  for (ObjectHandle handle : vessels) {
-    Object& vessel = *Find(handle);
-    if (vessel.parent == nullptr) free.push_back(&vessel);
-  }
-  if (gravity)
-    for (Object* vessel : free) vessel->vel = vessel->vel + (0.5 * dt) * GravityAt(vessel->pos);
-  for (Object* vessel : free) vessel->pos = vessel->pos + dt * vessel->vel;
-  for (ObjectHandle handle : bodies) {
-    Object& body = *Find(handle);
-    if (body.ephemeris)
-      body.ephemeris(mjd, body.pos, body.vel);
-    else
-      body.pos = body.pos + dt * body.vel;
-  }
-  if (gravity)
-    for (Object* vessel : free) vessel->vel = vessel->vel + (0.5 * dt) * GravityAt(vessel->pos);
-  FollowParents();
 }
 
 }  // namespace host

@@ -4,20 +4,19 @@
 
 #include <cstdint>
 #include <deque>
-#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "BodyPath.h"
+#include "BodyTrack.h"
+#include "FlightMemory.h"
 #include "HostVessel.h"
 #include "Vector.h"
 
 namespace host {
 
 enum class ObjectKind { Body, Vessel };
-
-// A body on rails: its global position and velocity at a date (MJD).
-using Ephemeris = std::function<void(double mjd, VECTOR3& pos, VECTOR3& vel)>;
 
 struct AttachmentPoint {
   AttachmentHandle handle;
@@ -38,12 +37,20 @@ struct Object {
   VECTOR3 pos{}, vel{};
   Rotation attitude;                   // vessels: local frame to global frame
   Ephemeris ephemeris;                 // bodies: empty for uniform motion
+  PathPiece path;                      // bodies on rails: the piece of their path last used
   std::deque<AttachmentPoint> points;  // deque: ids handed out stay put
   // While attached: the parent, its point holding us and our own point.
   ObjectHandle parent = nullptr;
   AttachmentHandle parentPoint = nullptr;
   AttachmentHandle ownPoint = nullptr;
   Rotation attitudeOnParent;  // our attitude in the parent's frame
+  // A vessel that reached a body's surface rests there, at a fixed place
+  // against the body's centre, until an attachment moves it.
+  ObjectHandle restingOn = nullptr;
+  VECTOR3 restingAt{};
+  bool crashed = false;  // else landed
+  FlightMemory flight;   // free vessels: what their flight carries from step to step
+  bool refusalReported = false, roughnessReported = false;  // each once until it clears
   VESSEL* iface = nullptr;
 };
 
@@ -51,7 +58,7 @@ struct BodySpec {
   std::string name;
   double mass = 0;
   double radius = 0;
-  VECTOR3 pos{}, vel{};
+  VECTOR3 pos{}, vel{};  // a body on rails is put where they have it at the world's date
   Ephemeris ephemeris;
 };
 
@@ -97,10 +104,21 @@ class World {
               AttachmentHandle childPoint);
   bool Detach(ObjectHandle parent, AttachmentHandle parentPoint, double speed);
 
-  // Moves the world on by dt seconds, ending at date mjd: bodies along their
-  // ephemeris or uniformly, free vessels under the bodies' gravity when it is
-  // on (else uniformly), attached vessels with their parents.
-  void Advance(double dt, double mjd);
+  // The world's clock: seconds since its epoch, the date (MJD) of time 0.
+  // Setting the epoch restarts the clock.
+  void SetEpoch(double mjd);
+  double Time() const { return time; }
+  double Date() const;
+
+  // Moves the world on by dt seconds: bodies along their ephemeris or
+  // uniformly; free vessels under the bodies' gravity when it is on, else
+  // uniformly; resting vessels with their body, attached ones with their
+  // parent. False, with the world as it was and a report, when the date
+  // would leave the range of a body's ephemeris or a body would leave every
+  // finite place. A vessel whose own state would not stay finite stays as it
+  // was, reported. Reports of either kind come once until the step goes.
+  bool Advance(double dt);
+  // On: bodies pull free vessels and stop them at their surfaces.
   bool gravity = false;
 
  private:
@@ -108,12 +126,21 @@ class World {
                  const VECTOR3& pos, const VECTOR3& vel);
   void PlaceOnParent(Object& child);
   void FollowParents();
-  VECTOR3 GravityAt(const VECTOR3& pos) const;
+  // The step's parts (WorldStep.cpp).
+  bool StepAllowed(double t0, double t1);
+  void TrackBodies(double t0, double t1);
+  PathPiece PieceOnRails(const Object& body, double t) const;
+  void PutOnRails(Object& body);  // where its ephemeris has it at the world's date
+  void FlyFreeVessel(Object& vessel, double t0, double t1);
 
   std::vector<std::unique_ptr<Object>> objects;
   std::vector<ObjectHandle> bodies, vessels;
   std::vector<std::unique_ptr<VESSEL>> interfaces;  // kept until Clear: never dangle
   ObjectHandle focus = nullptr;
+  double epochMjd = 51544.5;
+  double time = 0;
+  bool stepRefusalReported = false;
+  std::vector<BodyTrack> tracks;  // the bodies' paths over the step being made, in body order
 };
 
 World& TheWorld();
