@@ -15,7 +15,7 @@
 
 #include "BuiltInScenario.h"
 #include "Ephemeris.h"
-#include "Script.h"
+#include "ScriptRunner.h"
 #include "TextFile.h"
 #include "host/Displays.h"
 #include "host/ModuleLoader.h"

@@ -17,6 +17,14 @@ set(CMAKE_LIBRARY_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bin)
 # Warnings are errors where CMAKE_COMPILE_WARNING_AS_ERROR says so: the -ci
 # presets and the Windows ones.
 add_compile_options(-Wall -Wextra)
+
+# The plug-in interface (src/plugin) as the host's side includes it,
+# "plugin/…", without the module's other sources beside it.
+set(JAUNT_INTERFACE_INCLUDE_DIR ${CMAKE_BINARY_DIR}/interface)
+if(NOT EXISTS ${JAUNT_INTERFACE_INCLUDE_DIR}/plugin)
+  file(MAKE_DIRECTORY ${JAUNT_INTERFACE_INCLUDE_DIR})
+  file(CREATE_LINK ${PROJECT_SOURCE_DIR}/src/plugin ${JAUNT_INTERFACE_INCLUDE_DIR}/plugin SYMBOLIC)
+endif()
 if(JAUNT_SANITIZE)
   add_compile_options(-fsanitize=address,undefined -fno-omit-frame-pointer
                       -fno-sanitize-recover=all)

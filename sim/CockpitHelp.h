@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "HostMfd.h"
+#include "plugin/HostMfd.h"
 
 namespace sim {
 

@@ -5,7 +5,7 @@
 
 #include "CockpitHelp.h"
 #include "InstallLayout.h"
-#include "Script.h"
+#include "ScriptRunner.h"
 
 namespace sim {
 

@@ -3,7 +3,7 @@
 #include <cctype>
 #include <cstdlib>
 
-#include "HostKeys.h"
+#include "plugin/HostKeys.h"
 
 namespace sim {
 

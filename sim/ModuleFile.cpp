@@ -3,7 +3,7 @@
 #include <filesystem>
 #include <system_error>
 
-#include "Script.h"
+#include "ScriptRunner.h"
 #include "host/Displays.h"
 #include "host/ModuleLoader.h"
 

@@ -24,7 +24,7 @@
 #include "Scenario.h"
 #include "ScenarioFile.h"
 #include "ScenarioWriter.h"
-#include "Script.h"
+#include "ScriptRunner.h"
 #include "TextFile.h"
 #include "host/Displays.h"
 #include "host/ModuleLoader.h"

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "HostTypes.h"
+#include "plugin/HostTypes.h"
 
 namespace sim {
 

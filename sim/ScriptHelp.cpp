@@ -2,8 +2,8 @@
 // --help shows too.
 #include <cstdio>
 
-#include "Script.h"
 #include "ScriptCommands.h"
+#include "ScriptRunner.h"
 
 namespace sim {
 

@@ -1,3 +1,5 @@
+#include "ScriptRunner.h"
+
 #include <algorithm>
 #include <cerrno>
 #include <cmath>
@@ -8,7 +10,6 @@
 #include <string_view>
 
 #include "FlightPanel.h"
-#include "Script.h"
 #include "ScriptCommands.h"
 #include "host/Diagnostics.h"
 #include "host/Displays.h"

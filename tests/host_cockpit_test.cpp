@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
-#include "HostServices.h"
 #include "host/Displays.h"
 #include "host/InputBox.h"
+#include "plugin/HostServices.h"
 #include "support/TestWorld.h"
 
 using namespace testing_world;

@@ -9,8 +9,8 @@
 #include <string>
 #include <vector>
 
-#include "HostTypes.h"
-#include "ModuleInterface.h"
+#include "plugin/HostTypes.h"
+#include "plugin/ModuleInterface.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 
 #include <cstring>
 
-#include "HostServices.h"
+#include "plugin/HostServices.h"
 #include "support/TestWorld.h"
 
 using namespace testing_world;

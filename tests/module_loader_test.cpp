@@ -4,12 +4,12 @@
 
 #include <memory>
 
-#include "HostKeys.h"
-#include "HostMfd.h"
 #include "host/Displays.h"
 #include "host/InputBox.h"
 #include "host/ModuleLoader.h"
 #include "host/Simulation.h"
+#include "plugin/HostKeys.h"
+#include "plugin/HostMfd.h"
 #include "support/TestWorld.h"
 
 namespace {

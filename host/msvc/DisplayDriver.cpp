@@ -5,8 +5,8 @@
 // object, calls the virtual functions, and destroys it with delete.
 #include <string.h>
 
-#include "HostMfd.h"
 #include "World.h"
+#include "plugin/HostMfd.h"
 
 namespace {
 

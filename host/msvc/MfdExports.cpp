@@ -3,8 +3,8 @@
 // and the title.
 #include <stddef.h>
 
-#include "HostMfd.h"
 #include "World.h"
+#include "plugin/HostMfd.h"
 
 MFD::MFD(DWORD w, DWORD h, VESSEL* vessel) : W(w), H(h), cw(0), ch(0), pV(vessel), instr(nullptr) {}
 MFD::~MFD() {}

@@ -1,7 +1,7 @@
 // The host's services, exported under the real host's mangled names and
 // forwarded to the world.
-#include "HostServices.h"
 #include "World.h"
+#include "plugin/HostServices.h"
 
 int oapiRegisterMFDMode(MFDMODESPEC& spec) {
   return world->registerMode(&spec);

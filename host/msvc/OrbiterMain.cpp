@@ -12,8 +12,8 @@
 #include <stdlib.h>
 #include <string.h>
 
-#include "Platform.h"
 #include "World.h"
+#include "plugin/Platform.h"
 
 extern "C" {
 JAUNT_SYSTEM_IMPORT HMODULE WINAPI LoadLibraryA(LPCSTR name);

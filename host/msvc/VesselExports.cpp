@@ -1,7 +1,7 @@
 // VESSEL's members under the real host's mangled names. The interfaces are
 // the world's own; this side never looks inside them.
-#include "HostVessel.h"
 #include "World.h"
+#include "plugin/HostVessel.h"
 
 void VESSEL::GetGlobalPos(VECTOR3& pos) const {
   world->vesselGlobalPos(this, &pos);

@@ -2,11 +2,11 @@
 // C++ ABI (see host/AbiBridge.h).
 #include "host/AbiBridge.h"
 
-#include "HostServices.h"
 #include "ModeRegistry.h"
 #include "host/Diagnostics.h"
 #include "host/ModuleLoader.h"
 #include "host/PageRecorder.h"
+#include "plugin/HostServices.h"
 
 namespace host {
 

@@ -4,10 +4,10 @@
 #include <memory>
 
 #include "ForeignDisplay.h"
-#include "HostServices.h"
 #include "ModeRegistry.h"
 #include "host/Diagnostics.h"
 #include "host/World.h"
+#include "plugin/HostServices.h"
 
 namespace host {
 

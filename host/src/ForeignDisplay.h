@@ -3,8 +3,8 @@
 // driver of the stand-in host that loaded the module.
 #pragma once
 
-#include "HostMfd.h"
 #include "host/AbiBridge.h"
+#include "plugin/HostMfd.h"
 
 namespace host {
 

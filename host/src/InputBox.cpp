@@ -2,8 +2,8 @@
 
 #include <vector>
 
-#include "HostServices.h"
 #include "host/Diagnostics.h"
+#include "plugin/HostServices.h"
 
 namespace host {
 

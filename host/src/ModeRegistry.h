@@ -2,8 +2,8 @@
 // another ABI.
 #pragma once
 
-#include "HostTypes.h"
 #include "host/AbiBridge.h"
+#include "plugin/HostTypes.h"
 
 namespace host {
 

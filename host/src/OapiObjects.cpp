@@ -1,9 +1,9 @@
 // The host's object services: bodies, vessels, the focus vessel.
 #include <cstring>
 
-#include "HostServices.h"
 #include "ObjectAccess.h"
 #include "host/VesselClasses.h"
+#include "plugin/HostServices.h"
 
 using namespace host;
 

@@ -1,10 +1,10 @@
 // Everything of the host that the module may use.
 #pragma once
 
-#include "HostKeys.h"
-#include "HostMfd.h"
-#include "HostServices.h"
-#include "HostTypes.h"
-#include "HostVessel.h"
-#include "ModuleInterface.h"
-#include "Platform.h"
+#include "plugin/HostKeys.h"
+#include "plugin/HostMfd.h"
+#include "plugin/HostServices.h"
+#include "plugin/HostTypes.h"
+#include "plugin/HostVessel.h"
+#include "plugin/ModuleInterface.h"
+#include "plugin/Platform.h"

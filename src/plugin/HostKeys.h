@@ -2,7 +2,7 @@
 // the host's names.
 #pragma once
 
-#include "Platform.h"
+#include "plugin/Platform.h"
 
 // The digits' row.
 constexpr DWORD OAPI_KEY_1 = 0x02, OAPI_KEY_2 = 0x03, OAPI_KEY_3 = 0x04, OAPI_KEY_4 = 0x05,

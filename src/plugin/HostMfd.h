@@ -4,8 +4,8 @@
 // The virtual functions, their order and the fields are the host's ABI.
 #pragma once
 
-#include "HostTypes.h"
-#include "HostVessel.h"
+#include "plugin/HostTypes.h"
+#include "plugin/HostVessel.h"
 
 class Instrument_User;
 

@@ -2,8 +2,8 @@
 // signatures: the 32-bit host's names are mangled from them.
 #pragma once
 
-#include "HostTypes.h"
-#include "HostVessel.h"
+#include "plugin/HostTypes.h"
+#include "plugin/HostVessel.h"
 
 // Display modes.
 OAPIFUNC int oapiRegisterMFDMode(MFDMODESPEC& spec);

@@ -4,7 +4,7 @@
 
 #include <stddef.h>
 
-#include "Platform.h"
+#include "plugin/Platform.h"
 
 // Three doubles, reachable by name or as an array. Positions are in metres,
 // velocities in metres per second, in the host's global frame unless noted.

@@ -3,7 +3,7 @@
 // calls its members, whose signatures are the host's.
 #pragma once
 
-#include "HostTypes.h"
+#include "plugin/HostTypes.h"
 
 class OAPIFUNC VESSEL {
  public:

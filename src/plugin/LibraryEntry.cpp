@@ -1,6 +1,6 @@
-#include "LibraryEntry.h"
+#include "plugin/LibraryEntry.h"
 
-#include "ModuleInterface.h"
+#include "plugin/ModuleInterface.h"
 
 namespace {
 

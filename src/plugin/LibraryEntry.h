@@ -2,6 +2,6 @@
 // as the DLL entry point; elsewhere a load-time shim calls it the same way.
 #pragma once
 
-#include "Platform.h"
+#include "plugin/Platform.h"
 
 extern "C" BOOL WINAPI DllMain(HINSTANCE module, DWORD reason, LPVOID reserved);

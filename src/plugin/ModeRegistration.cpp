@@ -1,7 +1,7 @@
 // Registration of the "Jaunt" display mode and the factory the host calls to
 // open a display of it.
-#include "../display/JauntMFD.h"
-#include "ModuleInterface.h"
+#include "display/JauntMFD.h"
+#include "plugin/ModuleInterface.h"
 
 namespace {
 

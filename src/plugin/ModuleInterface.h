@@ -2,7 +2,7 @@
 // table of per-frame callbacks it reads through __opcGetInterface.
 #pragma once
 
-#include "Platform.h"
+#include "plugin/Platform.h"
 
 // One slot per per-frame callback, in this order. A slot holds the module's
 // own export of that name, or null.

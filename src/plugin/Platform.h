@@ -23,5 +23,5 @@
 #define OAPIFUNC __declspec(dllimport)
 #endif
 #else
-#include "WinTypes.h"
+#include "plugin/WinTypes.h"
 #endif

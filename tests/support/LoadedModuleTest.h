@@ -5,13 +5,13 @@
 
 #include <string>
 
-#include "HostMfd.h"
 #include "KeyCodes.h"
 #include "PlanScene.h"
 #include "host/Displays.h"
 #include "host/InputBox.h"
 #include "host/ModuleLoader.h"
 #include "host/Simulation.h"
+#include "plugin/HostMfd.h"
 #include "support/TestWorld.h"
 
 class LoadedModuleTest : public HostTest {

@@ -5,8 +5,8 @@
 // other plain records, and C function pointers.
 #pragma once
 
-#include "HostTypes.h"
-#include "HostVessel.h"
+#include "plugin/HostTypes.h"
+#include "plugin/HostVessel.h"
 
 // What the front does with the display objects of its modules, which only
 // its own ABI can call. `display` is the object a mode's message procedure

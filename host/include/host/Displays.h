@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "HostMfd.h"
 #include "host/PageRecorder.h"
+#include "plugin/HostMfd.h"
 
 namespace host {
 

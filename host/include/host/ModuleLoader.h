@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "ModuleInterface.h"
+#include "plugin/ModuleInterface.h"
 
 namespace host {
 

@@ -3,7 +3,7 @@
 
 #include <cmath>
 
-#include "HostTypes.h"
+#include "plugin/HostTypes.h"
 
 namespace host {
 

@@ -11,8 +11,8 @@
 #include "BodyPath.h"
 #include "BodyTrack.h"
 #include "FlightMemory.h"
-#include "HostVessel.h"
 #include "Vector.h"
+#include "plugin/HostVessel.h"
 
 namespace host {
 

@@ -1,8 +1,8 @@
-#include "../LibraryLoading.h"
+#include "LibraryLoading.h"
 
 #include <dlfcn.h>
 
-#include "Platform.h"
+#include "plugin/Platform.h"
 
 namespace host {
 

@@ -1,11 +1,11 @@
 // Loading plug-in modules with the Windows loader, which itself runs each
 // module's DllMain on load and on unload.
-#include "../LibraryLoading.h"
+#include "LibraryLoading.h"
 
 #include <algorithm>
 #include <cstdio>
 
-#include "Platform.h"
+#include "plugin/Platform.h"
 
 namespace host {
 

@@ -3,8 +3,8 @@
 
 #include <vector>
 
-#include "Platform.h"
 #include "host/PageRecorder.h"
+#include "plugin/Platform.h"
 
 namespace host {
 

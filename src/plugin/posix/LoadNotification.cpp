@@ -6,7 +6,7 @@
 #endif
 #include <dlfcn.h>
 
-#include "../LibraryEntry.h"
+#include "plugin/LibraryEntry.h"
 
 namespace {
 

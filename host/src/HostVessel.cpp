@@ -1,8 +1,9 @@
 // The host's VESSEL interface: every call looks its vessel up afresh, so an
 // interface whose vessel was removed refuses and reports instead of crashing.
+#include "plugin/HostVessel.h"
+
 #include <string>
 
-#include "HostVessel.h"
 #include "ObjectAccess.h"
 
 using namespace host;

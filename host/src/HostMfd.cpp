@@ -1,7 +1,8 @@
 // The host's display base class and its default behaviour.
+#include "plugin/HostMfd.h"
+
 #include <cstddef>
 
-#include "HostMfd.h"
 #include "host/Displays.h"
 #include "host/PageRecorder.h"
 
