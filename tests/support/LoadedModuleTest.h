@@ -12,7 +12,7 @@
 #include "host/ModuleLoader.h"
 #include "host/Simulation.h"
 #include "plugin/HostMfd.h"
-#include "support/TestWorld.h"
+#include "support/HostTest.h"
 
 class LoadedModuleTest : public HostTest {
  protected:

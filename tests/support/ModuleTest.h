@@ -4,7 +4,7 @@
 
 #include "display/JauntMFD.h"
 #include "jump/CarrierRelease.h"
-#include "support/TestWorld.h"
+#include "support/HostTest.h"
 
 class ModuleTest : public HostTest {
  protected:

@@ -10,7 +10,7 @@
 #include "host/Simulation.h"
 #include "plugin/HostKeys.h"
 #include "plugin/HostMfd.h"
-#include "support/TestWorld.h"
+#include "support/HostTest.h"
 
 namespace {
 

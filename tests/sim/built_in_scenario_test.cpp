@@ -9,7 +9,7 @@
 #include "ScenarioFile.h"
 #include "ScenarioWriter.h"
 #include "host/Simulation.h"
-#include "support/TestWorld.h"
+#include "support/HostTest.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include <cstring>
 
 #include "plugin/HostServices.h"
-#include "support/TestWorld.h"
+#include "support/HostTest.h"
 
 using namespace testing_world;
 

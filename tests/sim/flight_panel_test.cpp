@@ -6,7 +6,7 @@
 
 #include "FlightPanel.h"
 #include "Scenario.h"
-#include "support/TestWorld.h"
+#include "support/HostTest.h"
 
 namespace {
 

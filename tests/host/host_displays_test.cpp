@@ -8,7 +8,7 @@
 #include "host/Displays.h"
 #include "host/InputBox.h"
 #include "plugin/HostServices.h"
-#include "support/TestWorld.h"
+#include "support/HostTest.h"
 
 using namespace testing_world;
 

@@ -1,5 +1,5 @@
-// The common ground of host and module tests: world building, page-run
-// printing, and a fixture that starts every test from an empty host.
+// The host fixture, which starts every test from an empty host; with world
+// building and page-run printing, the common ground of host and module tests.
 #pragma once
 
 #include <gtest/gtest.h>

@@ -7,7 +7,7 @@
 
 #include "Scenario.h"
 #include "ScenarioFile.h"
-#include "support/TestWorld.h"
+#include "support/HostTest.h"
 
 namespace {
 

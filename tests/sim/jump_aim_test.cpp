@@ -5,7 +5,7 @@
 #include <optional>
 
 #include "JumpAim.h"
-#include "support/TestWorld.h"
+#include "support/HostTest.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include <cmath>
 #include <numbers>
 
-#include "support/TestWorld.h"
+#include "support/HostTest.h"
 
 using namespace testing_world;
 
