@@ -7,10 +7,6 @@
 
 namespace sim {
 
-using host::operator+;
-using host::operator-;
-using host::operator*;
-
 namespace {
 
 constexpr double gravitationalConstant = 6.67430e-11;  // as the host pulls

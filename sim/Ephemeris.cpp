@@ -4,20 +4,18 @@
 // are evaluated at nodes only, each body's spaced so that the cubic between
 // them keeps within a few centimetres of the theory (Mercury, the quickest
 // to curve, within 0.3 m); in between, the host interpolates.
+#include "Ephemeris.h"
+
 #include <libnova/libnova.h>
 
 #include <array>
 #include <cmath>
 #include <numbers>
 
-#include "Ephemeris.h"
 #include "EphemerisNodes.h"
 #include "host/Vector.h"
 
 namespace sim {
-
-using host::operator+;
-using host::operator*;
 
 namespace {
 

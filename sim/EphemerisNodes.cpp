@@ -4,10 +4,6 @@
 
 namespace sim {
 
-using host::operator+;
-using host::operator-;
-using host::operator*;
-
 EphemerisNodes::EphemerisNodes(PositionAt position, double spacing)
     : position(position), spacing(spacing) {}
 

@@ -8,10 +8,6 @@
 
 namespace sim {
 
-using host::operator+;
-using host::operator-;
-using host::operator*;
-
 namespace {
 
 std::string Line(const char* label, const std::string& value) {

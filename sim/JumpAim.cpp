@@ -8,10 +8,6 @@
 
 namespace sim {
 
-using host::operator+;
-using host::operator-;
-using host::operator*;
-
 std::optional<VECTOR3> PlannedDestination(const host::Page& page, const VECTOR3& pos,
                                           const host::Rotation& attitude) {
   const std::optional<std::string> label = TextAfter(page, "[Shift-D] ");

@@ -7,9 +7,6 @@
 
 namespace sim {
 
-using host::operator+;
-using host::operator-;
-using host::operator*;
 using host::Cross;
 using host::Dot;
 using host::Length;

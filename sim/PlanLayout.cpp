@@ -5,7 +5,6 @@
 
 namespace sim {
 
-using host::operator-;
 using host::Dot;
 using host::Length;
 

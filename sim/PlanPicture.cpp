@@ -15,8 +15,6 @@ namespace sim {
 
 namespace {
 
-using host::operator-;
-
 constexpr int pathColour = 0x404040, edgeColour = 0x7A7F87, pointerColour = 0x555555;
 
 // A label beside a mark on the map, `dy` below it: to its right, or to its

@@ -11,8 +11,6 @@
 
 namespace sim {
 
-using host::operator-;
-
 namespace {
 
 // What the box asks for, by its title, which the pilot reads too.

@@ -19,10 +19,6 @@
 
 namespace sim {
 
-using host::operator+;
-using host::operator-;
-using host::operator*;
-
 namespace {
 
 // A problem with the file; caught at the top and turned into one line.

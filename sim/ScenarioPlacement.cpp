@@ -9,9 +9,6 @@
 
 namespace sim {
 
-using host::operator+;
-using host::operator-;
-
 namespace {
 
 std::string Quoted(const std::string& text) {

@@ -12,10 +12,6 @@ using namespace testing_world;
 
 namespace {
 
-using host::operator+;
-using host::operator-;
-using host::operator*;
-
 constexpr double gravitationalConstant = 6.67430e-11;
 
 class FreeFlightTest : public HostTest {

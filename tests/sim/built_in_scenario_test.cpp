@@ -13,8 +13,6 @@
 
 namespace {
 
-using host::operator-;
-
 constexpr double earthGm = 6.67430e-11 * 5.9722e24;
 
 class BuiltInScenarioTest : public HostTest {

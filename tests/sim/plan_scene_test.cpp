@@ -11,7 +11,6 @@
 namespace {
 
 using namespace testing_world;
-using host::operator-;
 
 TEST(PlanSceneTest, SettingsAreReadAsThePagePrintsThem) {
   const std::vector<host::TextRun> fresh = {{10, 48, "[Shift-T] Target: None"},

@@ -11,10 +11,6 @@
 
 namespace {
 
-using host::operator+;
-using host::operator-;
-using host::operator*;
-
 constexpr double au = 149597870700.0;
 constexpr double degree = std::numbers::pi / 180;
 

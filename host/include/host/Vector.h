@@ -5,8 +5,8 @@
 
 #include "plugin/HostTypes.h"
 
-namespace host {
-
+// VECTOR3's arithmetic, beside the type in the global namespace, where
+// lookup finds it from any namespace.
 inline VECTOR3 operator+(const VECTOR3& a, const VECTOR3& b) {
   return MakeVector(a.x + b.x, a.y + b.y, a.z + b.z);
 }
@@ -16,6 +16,9 @@ inline VECTOR3 operator-(const VECTOR3& a, const VECTOR3& b) {
 inline VECTOR3 operator*(double s, const VECTOR3& a) {
   return MakeVector(s * a.x, s * a.y, s * a.z);
 }
+
+namespace host {
+
 inline double Dot(const VECTOR3& a, const VECTOR3& b) {
   return a.x * b.x + a.y * b.y + a.z * b.z;
 }
