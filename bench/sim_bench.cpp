@@ -35,8 +35,6 @@ int StartScenario(benchmark::State& state) {
   return display;
 }
 
-constexpr double gravitationalConstant = 6.67430e-11;  // as the host pulls
-
 void PerBody(benchmark::State& state, std::size_t bodies) {
   state.counters["per_body"] = benchmark::Counter(
       static_cast<double>(bodies),
@@ -60,7 +58,7 @@ void BM_GravityFloor(benchmark::State& state) {
   std::vector<double> gm;
   for (ObjectHandle body : world.Bodies()) {
     bodies.push_back(world.Find(body)->pos);
-    gm.push_back(gravitationalConstant * world.Find(body)->mass);
+    gm.push_back(host::gravitationalConstant * world.Find(body)->mass);
   }
   for (ObjectHandle vessel : world.Vessels()) vessels.push_back(world.Find(vessel)->pos);
   for (auto _ : state) {

@@ -36,7 +36,8 @@ int ResetWorld(std::uint32_t clock) {
   jumpRandom = {FixedClock, StandardSeed, StandardDraw};
 
   AddBody("Sun", 1.989e30, 6.96e8, MakeVector(0, 0, 0), MakeVector(0, 0, 0));
-  AddBody("Earth", 5.972e24, 6.371e6, MakeVector(1.496e11, 0, 0), MakeVector(0, 29780, 0));
+  AddBody("Earth", testing_world::earthMass, testing_world::earthRadius, MakeVector(1.496e11, 0, 0),
+          MakeVector(0, 29780, 0));
   AddBody("Moon", 7.342e22, 1.737e6, MakeVector(1.496e11 + 3.844e8, 0, 0),
           MakeVector(0, 29780 + 1022, 0));
   // Both vessels 20 m, with their local +y along the global +z.

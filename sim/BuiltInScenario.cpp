@@ -4,12 +4,12 @@
 #include <numbers>
 
 #include "host/Vector.h"
+#include "host/World.h"
 
 namespace sim {
 
 namespace {
 
-constexpr double gravitationalConstant = 6.67430e-11;  // as the host pulls
 constexpr double degree = std::numbers::pi / 180;
 constexpr double obliquityJ2000 = 23.4392911 * degree;  // equator against ecliptic
 
@@ -22,15 +22,16 @@ struct Body {
   double radius;
 };
 
+constexpr double earthMass = 5.9722e24;
+constexpr double earthRadius = 6.3710e6;
+
 constexpr Body bodies[] = {
     {"Sun", "sun", 1.98847e30, 6.957e8},          {"Mercury", "mercury", 3.3011e23, 2.4397e6},
-    {"Venus", "venus", 4.8675e24, 6.0518e6},      {"Earth", "earth", 5.9722e24, 6.3710e6},
+    {"Venus", "venus", 4.8675e24, 6.0518e6},      {"Earth", "earth", earthMass, earthRadius},
     {"Moon", "moon", 7.346e22, 1.7374e6},         {"Mars", "mars", 6.4171e23, 3.3895e6},
     {"Jupiter", "jupiter", 1.89819e27, 6.9911e7}, {"Saturn", "saturn", 5.6834e26, 5.8232e7},
     {"Uranus", "uranus", 8.6813e25, 2.5362e7},    {"Neptune", "neptune", 1.02413e26, 2.4622e7},
 };
-constexpr double earthMass = 5.9722e24;
-constexpr double earthRadius = 6.3710e6;
 
 // From the Earth's equatorial frame to the ecliptic one.
 VECTOR3 EclipticOf(const VECTOR3& equatorial) {
@@ -49,7 +50,7 @@ VesselEntry InEarthOrbit(const char* name, const char* className, double size, d
                                     std::sin(angle) * std::sin(inclination));
   const VECTOR3 along = MakeVector(-std::sin(angle), std::cos(angle) * std::cos(inclination),
                                    std::cos(angle) * std::sin(inclination));
-  const double speed = std::sqrt(gravitationalConstant * earthMass / r);
+  const double speed = std::sqrt(host::gravitationalConstant * earthMass / r);
   VesselEntry vessel;
   vessel.name = name;
   vessel.className = className;

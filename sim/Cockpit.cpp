@@ -17,6 +17,7 @@
 #include "FlightPanel.h"
 #include "KeyCodes.h"
 #include "PromptAnswer.h"
+#include "SimDefaults.h"
 #include "host/Diagnostics.h"
 #include "host/Displays.h"
 #include "host/InputBox.h"
@@ -27,8 +28,8 @@ namespace sim {
 namespace {
 
 constexpr int frameMilliseconds = 50;
-constexpr double stepSeconds = 0.05;  // simulated per step at 1x
-constexpr int maxStepsPerFrame = 8;   // beyond this the world falls behind, not the screen
+constexpr double stepSeconds = defaultTimeStep;  // simulated per step at 1x
+constexpr int maxStepsPerFrame = 8;  // beyond this the world falls behind, not the screen
 constexpr double slowest = 0.1, fastest = 100000;
 constexpr int labelWidth = 7;    // "1 TGT " and a blank before the frame
 constexpr int displayTop = 2;    // below the status line and a blank one

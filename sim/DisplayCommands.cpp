@@ -15,6 +15,7 @@
 #include "PromptAnswer.h"
 #include "ScriptCommands.h"
 #include "ScriptRunner.h"
+#include "SimDefaults.h"
 #include "host/Displays.h"
 #include "host/InputBox.h"
 #include "host/Simulation.h"
@@ -54,9 +55,9 @@ void Open(ScriptContext& context, const ScriptLine& line) {
   if (line.args.size() == 1) throw ScriptError{"give both W and H, or neither", true};
   ExpectArgCount(line, 0, 2);
   const auto width = static_cast<std::uint32_t>(
-      line.args.empty() ? 256 : IntegerArg(line.args[0], "W", 1, 0xFFFF));
+      line.args.empty() ? defaultDisplaySize : IntegerArg(line.args[0], "W", 1, 0xFFFF));
   const auto height = static_cast<std::uint32_t>(
-      line.args.empty() ? 256 : IntegerArg(line.args[1], "H", 1, 0xFFFF));
+      line.args.empty() ? defaultDisplaySize : IntegerArg(line.args[1], "H", 1, 0xFFFF));
   const int number = host::OpenDisplay(displayMode, width, height);
   if (number == 0) throw ScriptError{"the module opened no display"};
   context.selected = number;

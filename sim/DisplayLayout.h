@@ -1,16 +1,18 @@
 // Where things sit on a display, for every way of showing one: text cells
-// of 8 by 16 device units, and up to six buttons down each side.
+// of the host's font, and up to six buttons down each side.
 #pragma once
 
 #include <string>
 #include <vector>
 
+#include "host/Displays.h"
 #include "host/PageRecorder.h"
 
 namespace sim {
 
-inline constexpr int cellWidth = 8;    // device units per character
-inline constexpr int cellHeight = 16;  // device units per line
+// A character of the host's display font, in device units.
+inline constexpr int cellWidth = static_cast<int>(host::charWidth);
+inline constexpr int cellHeight = static_cast<int>(host::charHeight);
 inline constexpr int buttonsPerSide = 6;
 
 // The centre of button `button` (0-5 down the left side, 6-11 down the

@@ -25,6 +25,7 @@
 #include "ScenarioFile.h"
 #include "ScenarioWriter.h"
 #include "ScriptRunner.h"
+#include "SimDefaults.h"
 #include "TextFile.h"
 #include "host/Displays.h"
 #include "host/ModuleLoader.h"
@@ -56,7 +57,7 @@ int Finish(int status) {
 
 // Everything the program does once its inputs are known to be good.
 int Fly(const Options& options, std::istream* script) {
-  const int display = host::OpenDisplay(displayMode, 256, 256);
+  const int display = host::OpenDisplay(displayMode, defaultDisplaySize, defaultDisplaySize);
   if (display == 0) return Fail("the module opened no display");
   int selected = display;
   if (script != nullptr) {

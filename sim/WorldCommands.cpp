@@ -3,6 +3,7 @@
 #include <string>
 
 #include "ScriptCommands.h"
+#include "SimDefaults.h"
 #include "StateText.h"
 #include "host/Displays.h"
 #include "host/Simulation.h"
@@ -12,7 +13,6 @@ namespace sim {
 
 namespace {
 
-constexpr double defaultStep = 0.05;  // s, the host's time step
 // A day at most: the world's bounds keep every single step of that length
 // finite, however the scenario was made.
 constexpr int longestStep = 86400;  // s
@@ -26,7 +26,7 @@ host::Object& ObjectNamed(const std::string& name) {
 void Step(ScriptContext& /*context*/, const ScriptLine& line) {
   ExpectArgCount(line, 0, 2);
   const long long count = line.args.empty() ? 1 : IntegerArg(line.args[0], "N", 0, 1000000000);
-  const double dt = line.args.size() > 1 ? PositiveArg(line.args[1], "DT") : defaultStep;
+  const double dt = line.args.size() > 1 ? PositiveArg(line.args[1], "DT") : defaultTimeStep;
   if (dt > longestStep)
     throw ScriptError{"DT must be at most " + std::to_string(longestStep) + " (a day), not \"" +
                           line.args[1] + "\"",

@@ -13,7 +13,6 @@ namespace host {
 
 namespace {
 
-constexpr double gravitationalConstant = 6.67430e-11;
 constexpr double secondsPerDay = 86400.0;
 // The fastest touchdown on a surface that counts as a landing rather than a
 // crash, against the body: about what landing legs take.

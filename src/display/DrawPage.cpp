@@ -10,7 +10,6 @@ namespace {
 constexpr int keyColumn = 10;
 constexpr int valueColumn = 20;
 constexpr int noticeColumn = 40;
-constexpr int rowHeight = 16;
 
 // Label and distance in one line, the distance cut to the room left.
 void LabelledDistance(char (&line)[100], const char* label, double metres, bool withAU) {
@@ -39,11 +38,11 @@ void JauntMFD::DrawPage(HDC hdc) {
     LabelledDistance(line, "Radius: ", targetRadius, false);
     DrawLine(hdc, valueColumn, cursor, line);
   } else {
-    cursor += 3 * rowHeight;
+    cursor += 3 * pageRowHeight;
   }
 
   if (targetFound)
-    cursor += rowHeight;
+    cursor += pageRowHeight;
   else
     DrawLine(hdc, valueColumn, cursor, "Target lost");
 
@@ -53,18 +52,18 @@ void JauntMFD::DrawPage(HDC hdc) {
   FormatDistance(line, sizeof line, distanceSetting, true);
   DrawLine(hdc, valueColumn, cursor, line);
 
-  cursor += rowHeight;
+  cursor += pageRowHeight;
   FormatText(line, sizeof line, "[Shift-V] %s",
              target != nullptr ? "Final relative velocity:" : "Final absolute velocity:");
   DrawLine(hdc, keyColumn, cursor, line);
   FormatText(line, sizeof line, "%.3f Km/s", speedSetting * 0.001);
   DrawLine(hdc, valueColumn, cursor, line);
 
-  cursor += rowHeight;
+  cursor += pageRowHeight;
   if (estimateValid) {
     FormatText(line, sizeof line, "Probability of safe jaunt: %.1f%%", (1 - failureChance) * 100);
     DrawLine(hdc, noticeColumn, cursor, line);
   }
-  cursor += rowHeight;
+  cursor += pageRowHeight;
   if (!lastJumpSafe) DrawLine(hdc, noticeColumn, cursor, "<<<Bad jump!>>>");
 }

@@ -6,8 +6,6 @@
 
 namespace {
 
-constexpr int lineHeight = 16;
-
 struct DistanceUnit {
   double from;    // smallest length shown in this unit, m
   double factor;  // metres to the unit
@@ -26,7 +24,7 @@ constexpr DistanceUnit units[] = {
 }  // namespace
 
 void DrawLine(HDC hdc, int x, int& cursor, const char* text) {
-  cursor += lineHeight;
+  cursor += pageRowHeight;
   TextOutA(hdc, x, cursor, text, static_cast<int>(strlen(text)));
 }
 

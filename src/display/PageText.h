@@ -5,7 +5,10 @@
 
 #include "plugin/Platform.h"
 
-// Moves the line cursor down one row (16 units) and draws `text` there.
+// The page's rows are this many device units apart.
+constexpr int pageRowHeight = 16;
+
+// Moves the line cursor down one row and draws `text` there.
 void DrawLine(HDC hdc, int x, int& cursor, const char* text);
 
 // Writes `metres` as text into `out` (room for `size` bytes, NUL included;

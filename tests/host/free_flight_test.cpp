@@ -12,8 +12,6 @@ using namespace testing_world;
 
 namespace {
 
-constexpr double gravitationalConstant = 6.67430e-11;
-
 class FreeFlightTest : public HostTest {
  protected:
   void SetUp() override {
@@ -35,7 +33,7 @@ class ConservationTest : public FreeFlightTest, public ::testing::WithParamInter
 
 TEST_P(ConservationTest, LoneOrbitKeepsEnergyAndAngularMomentumOverAThousandRevolutions) {
   const Orbit& orbit = GetParam();
-  constexpr double mass = 5.972e24, gm = gravitationalConstant * mass;
+  constexpr double mass = testing_world::earthMass, gm = host::gravitationalConstant * mass;
   const double a = std::cbrt(gm * std::pow(orbit.period / (2 * std::numbers::pi), 2));
   const double periapsis = a * (1 - orbit.eccentricity);
   const double speed = std::sqrt(gm * (1 + orbit.eccentricity) / periapsis);
@@ -94,7 +92,7 @@ struct Touchdown {
 };
 
 constexpr double moonMass = 7.346e22, moonRadius = 1.7374e6;
-const double moonGm = gravitationalConstant * moonMass;
+const double moonGm = host::gravitationalConstant * moonMass;
 
 double FallSpeed(double from) {  // from rest at `from` to the surface
   return std::sqrt(2 * moonGm * (1 / moonRadius - 1 / from));
@@ -182,9 +180,9 @@ TEST_F(FreeFlightTest, RestingVesselIsLiftedByAnAttachmentOrFreedWhenItsBodyGoes
 
 TEST_F(FreeFlightTest, TightOrbitInALongStepEndsLessAccurateNotLate) {
   // Ten seconds an orbit, in one time step of a day: the substeps run out.
-  const double gm = gravitationalConstant * 5.972e24;
+  const double gm = host::gravitationalConstant * testing_world::earthMass;
   const double r = std::cbrt(gm * 25 / (std::numbers::pi * std::numbers::pi));
-  AddBody("Dense", 5.972e24, 0.5 * r, MakeVector(0, 0, 0));
+  AddBody("Dense", testing_world::earthMass, 0.5 * r, MakeVector(0, 0, 0));
   const ObjectHandle ship =
       AddVessel("Ship", MakeVector(r, 0, 0), MakeVector(0, std::sqrt(gm / r), 0));
   ASSERT_TRUE(host::TheWorld().Advance(86400));

@@ -13,7 +13,8 @@ namespace {
 class HostWorldTest : public HostTest {};
 
 TEST_F(HostWorldTest, NamesAreFoundInAnyCaseAndWrittenAsTheHostSpellsThem) {
-  const ObjectHandle earth = AddBody("Earth", 5.972e24, 6.371e6, MakeVector(1.5e11, 0, 0));
+  const ObjectHandle earth = AddBody("Earth", testing_world::earthMass, testing_world::earthRadius,
+                                     MakeVector(1.5e11, 0, 0));
   AddVessel("earth", MakeVector(0, 0, 0));  // a later namesake is never found first
   char upper[] = "EARTH", partial[] = "Eart";
   EXPECT_EQ(oapiGetObjectByName(upper), earth);
@@ -67,8 +68,8 @@ TEST_F(HostWorldTest, InterfaceOfARemovedVesselRefusesInsteadOfCrashing) {
 }
 
 TEST_F(HostWorldTest, CreatedVesselStateIsRelativeToTheRecordsBody) {
-  const ObjectHandle earth =
-      AddBody("Earth", 5.972e24, 6.371e6, MakeVector(1e11, 0, 0), MakeVector(0, 3e4, 0));
+  const ObjectHandle earth = AddBody("Earth", testing_world::earthMass, testing_world::earthRadius,
+                                     MakeVector(1e11, 0, 0), MakeVector(0, 3e4, 0));
   VesselStateRecord record{};
   record.version = 2;
   record.rbody = earth;

@@ -136,7 +136,8 @@ class AllocTest : public ModuleTest {
   void SetUp() override {
     ModuleTest::SetUp();
     AddBody("Sun", 1.989e30, 6.96e8, MakeVector(0, 0, 0));
-    AddBody("Earth", 5.972e24, 6.371e6, MakeVector(1.496e11, 0, 0), MakeVector(0, 29780, 0));
+    AddBody("Earth", testing_world::earthMass, testing_world::earthRadius,
+            MakeVector(1.496e11, 0, 0), MakeVector(0, 29780, 0));
     AddBody("Moon", 7.342e22, 1.737e6, MakeVector(1.496e11 + 3.844e8, 0, 0));
     Focus(AddVessel("GL-01", MakeVector(1.496e11 + 7e6, 0, 0), MakeVector(0, 37280, 0)));
     display = &OpenJaunt();

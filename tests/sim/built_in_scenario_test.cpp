@@ -13,8 +13,6 @@
 
 namespace {
 
-constexpr double earthGm = 6.67430e-11 * 5.9722e24;
-
 class BuiltInScenarioTest : public HostTest {
  protected:
   void SetUp() override {
@@ -38,6 +36,7 @@ TEST_F(BuiltInScenarioTest, SunFirstThenThePlanetsAndTheMoon) {
 }
 
 TEST_F(BuiltInScenarioTest, GliderCirclesAtGeostationaryDistanceFacingAlong) {
+  const double earthGm = host::gravitationalConstant * Named("Earth").mass;
   const host::Object& glider = Named("GL-01");
   const host::Object& earth = Named("Earth");
   EXPECT_EQ(host::TheWorld().Focus(), glider.handle);

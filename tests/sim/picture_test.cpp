@@ -128,7 +128,7 @@ class PictureTest : public LoadedModuleTest {
     LoadedModuleTest::SetUp();
     folder = fs::temp_directory_path() / ("jaunt-picture-test-" + std::to_string(getpid()));
     fs::create_directories(folder);
-    AddBody("Earth", 5.972e24, 6.371e6, MakeVector(0, 0, 0));
+    AddBody("Earth", testing_world::earthMass, testing_world::earthRadius, MakeVector(0, 0, 0));
     AddBody("Moon", 7.342e22, 1.7374e6, MakeVector(3.844e8, 0, 0));
     Focus(AddVessel("GL-01", MakeVector(4.2164e7, 0, 0), {}, 20, MakeVector(1, 0, 0),
                     MakeVector(0, 0, 1)));

@@ -114,7 +114,7 @@ class PlanSceneWorldTest : public LoadedModuleTest {
  protected:
   void SetUp() override {
     LoadedModuleTest::SetUp();
-    AddBody("Earth", 5.972e24, 6.371e6, MakeVector(0, 0, 0));
+    AddBody("Earth", testing_world::earthMass, testing_world::earthRadius, MakeVector(0, 0, 0));
     AddBody("Moon", 7.342e22, 1.7374e6, MakeVector(3.844e8, 0, 0));
     ship = AddVessel("GL-01", MakeVector(4.2164e7, 0, 0), {}, 20, MakeVector(1, 0, 0),
                      MakeVector(0, 0, 1));

@@ -7,6 +7,10 @@
 
 namespace testing_world {
 
+// The Earth of the tests' worlds.
+inline constexpr double earthMass = 5.972e24;   // kg
+inline constexpr double earthRadius = 6.371e6;  // m
+
 inline ObjectHandle AddBody(const std::string& name, double mass, double radius, VECTOR3 pos,
                             VECTOR3 vel = {}) {
   host::BodySpec spec;

@@ -16,6 +16,9 @@
 
 namespace host {
 
+// The gravitational constant of the world's own gravity, m³ kg⁻¹ s⁻².
+inline constexpr double gravitationalConstant = 6.67430e-11;
+
 enum class ObjectKind { Body, Vessel };
 
 struct AttachmentPoint {

@@ -1,0 +1,15 @@
+// What the simulator does unless told otherwise.
+#pragma once
+
+#include "plugin/Platform.h"
+
+namespace sim {
+
+// The host's time step at 1x, s: a script's `step` without DT, and the
+// cockpit's step per frame of real time.
+inline constexpr double defaultTimeStep = 0.05;
+
+// The width and height of a display the simulator opens, device units.
+inline constexpr DWORD defaultDisplaySize = 256;
+
+}  // namespace sim
