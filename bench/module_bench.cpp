@@ -10,12 +10,12 @@
 #include <string>
 #include <vector>
 
-#include "BenchSurface.h"
 #include "display/JauntMFD.h"
 #include "host/Displays.h"
 #include "host/Simulation.h"
 #include "host/World.h"
 #include "planning/SafetyEstimate.h"
+#include "support/FixedSurface.h"
 #include "support/WorldBuilder.h"
 
 namespace {
@@ -145,9 +145,9 @@ int FormatLines(const JauntMFD& d, char (&lines)[16][100]) {
 
 void BM_DrawPage(benchmark::State& state) {
   JauntMFD& display = PlannedDisplay();
-  bench::Surface surface{};
+  testing_surface::Surface surface{};
   for (auto _ : state) {
-    display.DrawPage(bench::Begin(surface));
+    display.DrawPage(testing_surface::Begin(surface));
     benchmark::ClobberMemory();
   }
   // The floor below must format exactly what the page drew.

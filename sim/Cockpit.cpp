@@ -15,6 +15,7 @@
 #include "CockpitHelp.h"
 #include "DisplayLayout.h"
 #include "FlightPanel.h"
+#include "HostReports.h"
 #include "KeyCodes.h"
 #include "PromptAnswer.h"
 #include "SimDefaults.h"
@@ -128,9 +129,7 @@ class Cockpit {
 
   void Notice() {
     if (std::optional<std::string> event = watch.Check()) Event(*event);
-    const auto& reports = host::Reports();
-    if (seenReports > reports.size()) seenReports = 0;
-    for (; seenReports < reports.size(); ++seenReports) Event("host: " + reports[seenReports]);
+    for (const std::string& report : reports.New()) Event(report);
   }
 
   void Event(const std::string& what) {
@@ -330,7 +329,7 @@ class Cockpit {
   std::string typed;
   std::string hint;                 // for a key that did nothing, until the next key
   std::vector<std::string> events;  // the newest last
-  std::size_t seenReports = host::Reports().size();
+  HostReports reports;
   HoldWatch watch;
   PaceMeter pace;
 };

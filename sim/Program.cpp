@@ -31,10 +31,6 @@
 #include "host/ModuleLoader.h"
 #include "host/Simulation.h"
 
-#ifdef _WIN32
-#include <fcntl.h>
-#include <io.h>
-#endif
 
 namespace sim {
 
@@ -86,11 +82,9 @@ int Fly(const Options& options, std::istream* script) {
 }  // namespace
 
 int RunProgram(int argc, char** argv) {
-#ifdef _WIN32
-  // Answers end their lines with \n alone on every system, as scripts compare them.
-  _setmode(_fileno(stdout), _O_BINARY);
-  _setmode(_fileno(stderr), _O_BINARY);
-#else
+  // (On Windows the host library has put the standard streams in binary
+  // mode, so that answers end their lines with \n alone there too.)
+#ifndef _WIN32
   // A reader that has gone makes a failed write, reported as one, rather
   // than a silent end.
   std::signal(SIGPIPE, SIG_IGN);

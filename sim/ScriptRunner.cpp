@@ -10,6 +10,7 @@
 #include <string_view>
 
 #include "FlightPanel.h"
+#include "HostReports.h"
 #include "ScriptCommands.h"
 #include "host/Diagnostics.h"
 #include "host/Displays.h"
@@ -61,10 +62,8 @@ void SkipByteOrderMark(std::string& text) {
 }
 
 // Passes on what the host noticed since the last call.
-void ForwardReports(std::ostream& err, std::size_t& seen) {
-  const auto& reports = host::Reports();
-  if (seen > reports.size()) seen = 0;
-  for (; seen < reports.size(); ++seen) err << "host: " << reports[seen] << '\n';
+void ForwardReports(std::ostream& err, HostReports& reports) {
+  for (const std::string& report : reports.New()) err << report << '\n';
 }
 
 // A display may close under the script (by `close`, or when the host cannot
@@ -115,7 +114,7 @@ std::string NameArg(const ScriptLine& line) {
 
 int RunScript(std::istream& in, std::ostream& out, std::ostream& err, int& selected) {
   ScriptContext context{out, selected, 0, {}};
-  std::size_t seenReports = host::Reports().size();
+  HostReports reports;
   HoldWatch watch;
   watch.Check();
   std::string text;
@@ -135,7 +134,7 @@ int RunScript(std::istream& in, std::ostream& out, std::ostream& err, int& selec
       }
     } catch (const ScriptError& e) {
       out.flush();
-      ForwardReports(err, seenReports);
+      ForwardReports(err, reports);
       err << "error: line " << number << ": " << e.reason << '\n';
       status = 2;
       break;
@@ -145,7 +144,7 @@ int RunScript(std::istream& in, std::ostream& out, std::ostream& err, int& selec
       context.events.push_back(EventText(host::SimTime(), *event));
     out.flush();
     const int writeError = errno;  // read at once, while it tells of the failed write
-    ForwardReports(err, seenReports);
+    ForwardReports(err, reports);
     if (!out) {
       err << "error: line " << number << ": cannot write the answer: " << std::strerror(writeError)
           << '\n';

@@ -3,9 +3,8 @@
 //
 // Every global operator new of this program is replaced by a counting one,
 // and each operation runs with the counter on. The host's own drawing
-// surface records into strings, so this program brings a surface of fixed
-// buffers instead: its MFD::Title and TextOutA take the place of the host's
-// (the module's calls bind to this executable's definitions). On the other
+// surface records into strings, so this program draws on a surface of
+// fixed buffers instead (support/FixedSurface.h). On the other
 // host calls these paths make, with names short enough for the string's own
 // buffer, the host allocates nothing; so every count seen is the module's.
 #include <gtest/gtest.h>
@@ -20,6 +19,7 @@
 #include "jump/ExecuteJump.h"
 #include "planning/InputPrompts.h"
 #include "support/FakeRandom.h"
+#include "support/FixedSurface.h"
 #include "support/ModuleTest.h"
 
 namespace {
@@ -45,15 +45,10 @@ void* AllocateAligned(std::size_t size, std::align_val_t alignment) {
 }
 
 // What the module drew, in fixed buffers.
-struct FixedSurface {
-  char title[100];
-  char lines[16][100];
-  int count;
-};
-FixedSurface surface;
+testing_surface::Surface surface;
 
 HDC SurfaceDc() {
-  return reinterpret_cast<HDC>(&surface);
+  return testing_surface::Begin(surface);
 }
 
 }  // namespace
@@ -103,19 +98,6 @@ void operator delete(void* p, std::size_t, std::align_val_t) noexcept {
 }
 void operator delete[](void* p, std::size_t, std::align_val_t) noexcept {
   Deallocate(p);
-}
-
-void MFD::Title(HDC hdc, const char* title) const {
-  auto* target = reinterpret_cast<FixedSurface*>(hdc);
-  std::snprintf(target->title, sizeof target->title, "%s", title);
-}
-
-BOOL TextOutA(HDC hdc, int /*x*/, int /*y*/, LPCSTR text, int count) {
-  auto* target = reinterpret_cast<FixedSurface*>(hdc);
-  if (target->count == 16 || count < 0 || count >= 100) return FALSE;
-  std::memcpy(target->lines[target->count], text, static_cast<std::size_t>(count));
-  target->lines[target->count++][count] = '\0';
-  return TRUE;
 }
 
 namespace {
