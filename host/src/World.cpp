@@ -9,19 +9,8 @@ namespace host {
 
 namespace {
 
-// Handles are serial numbers that are never reused, so a removed object's
-// handle can always be told from a live one.
-// Indexed by serial: the live object of each handle, null once it is gone
-// (and for attachment points, which live in their vessels). A plain array
-// keeps the lookup that every host service makes to one indexed load.
-std::vector<Object*> liveIndex{nullptr};
-
 std::uintptr_t SerialOf(const void* handle) {
   return reinterpret_cast<std::uintptr_t>(handle);
-}
-void* NewHandle() {
-  liveIndex.push_back(nullptr);
-  return reinterpret_cast<void*>(liveIndex.size() - 1);
 }
 
 bool SameName(const std::string& a, const std::string& b) {
@@ -137,6 +126,11 @@ AttachmentPoint* World::FindPoint(ObjectHandle owner, AttachmentHandle point) {
     if (candidate.handle == point) return &candidate;
   }
   return nullptr;
+}
+
+void* World::NewHandle() {
+  liveIndex.push_back(nullptr);
+  return reinterpret_cast<void*>(liveIndex.size() - 1);
 }
 
 AttachmentHandle World::NewPointHandle() {

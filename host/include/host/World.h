@@ -121,10 +121,13 @@ class World {
   // finite place. A vessel whose own state would not stay finite stays as it
   // was, reported. Reports of either kind come once until the step goes.
   bool Advance(double dt);
-  // On: bodies pull free vessels and stop them at their surfaces.
+
+  // The world's one setting. On: bodies pull free vessels and stop them at
+  // their surfaces.
   bool gravity = false;
 
  private:
+  void* NewHandle();
   Object& Insert(ObjectKind kind, const std::string& name, double mass, double size,
                  const VECTOR3& pos, const VECTOR3& vel);
   void PlaceOnParent(Object& child);
@@ -136,6 +139,12 @@ class World {
   void PutOnRails(Object& body);  // where its ephemeris has it at the world's date
   void FlyFreeVessel(Object& vessel, double t0, double t1);
 
+  // Handles are serial numbers that are never reused, so a removed object's
+  // handle can always be told from a live one. Indexed by serial: the live
+  // object of each handle, null once it is gone (and for attachment points,
+  // which live in their vessels). A plain array keeps the lookup that every
+  // host service makes to one indexed load.
+  std::vector<Object*> liveIndex{nullptr};
   std::vector<std::unique_ptr<Object>> objects;
   std::vector<ObjectHandle> bodies, vessels;
   std::vector<std::unique_ptr<VESSEL>> interfaces;  // kept until Clear: never dangle
