@@ -20,12 +20,16 @@ using OpcDllFn = void (*)(HINSTANCE);
 using OpcGetInterfaceFn = ModuleCallbackTable* (*)();
 
 extern "C" {
+// Registration of the mode, and its end (plugin/ModeRegistration.cpp).
 JAUNT_MODULE_EXPORT void opcDLLInit(HINSTANCE hDLL);
 JAUNT_MODULE_EXPORT void opcDLLExit(HINSTANCE hDLL);
+// The callback table (plugin/LibraryEntry.cpp, which fills it at load).
 JAUNT_MODULE_EXPORT ModuleCallbackTable*
 __opcGetInterface();  // NOLINT(bugprone-reserved-identifier)
-// The per-step callback of hosts that read it from the callback table.
+// The per-step callback of hosts that read it from the callback table
+// (jump/CarrierRelease.cpp).
 JAUNT_MODULE_EXPORT void opcTimestep(double simt, double simdt, double mjd);
-// The per-step callback of hosts that look it up by name.
+// The per-step callback of hosts that look it up by name
+// (jump/CarrierRelease.cpp).
 JAUNT_MODULE_EXPORT void opcPreStep(double simt, double simdt, double mjd);
 }
