@@ -1,8 +1,9 @@
 // Making the host's world from a scenario.
+#include "Scenario.h"
+
 #include <cstdio>
 
 #include "Ephemeris.h"
-#include "Scenario.h"
 #include "ScenarioPlacement.h"
 #include "host/Simulation.h"
 #include "host/World.h"
@@ -41,15 +42,14 @@ bool ApplyScenario(const Scenario& scenario, std::string& error) {
     spec.vel = placement.bodies[i].vel;
     if (!entry.ephemeris.empty()) {
       std::optional<host::Ephemeris> ephemeris = FindEphemeris(entry.ephemeris);
-      if (!ephemeris) {
-        error = "no solar-system ephemeris of " + entry.ephemeris + " in this build";
-        host::ResetSimulation();
-        appliedName.clear();
-        return false;
-      }
-      if (!ephemeris->Covers(scenario.mjd)) {
-        error = "mjd " + DateText(scenario.mjd) + " is outside the dates of the ephemeris (" +
-                DateText(ephemeris->firstMjd) + " to " + DateText(ephemeris->lastMjd) + ")";
+      std::string refusal;
+      if (!ephemeris)
+        refusal = "no solar-system ephemeris of " + entry.ephemeris + " in this build";
+      else if (!ephemeris->Covers(scenario.mjd))
+        refusal = "mjd " + DateText(scenario.mjd) + " is outside the dates of the ephemeris (" +
+                  DateText(ephemeris->firstMjd) + " to " + DateText(ephemeris->lastMjd) + ")";
+      if (!refusal.empty()) {
+        error = refusal;
         host::ResetSimulation();
         appliedName.clear();
         return false;

@@ -1,33 +1,11 @@
-// The host's display base class and its default behaviour.
+// The host's display base class: its title, and the fields only the host
+// reads and writes (the rest is in MfdDefaults.cpp).
 #include "plugin/HostMfd.h"
 
 #include <cstddef>
 
 #include "host/Displays.h"
 #include "host/PageRecorder.h"
-
-MFD::MFD(DWORD w, DWORD h, VESSEL* vessel) : W(w), H(h), cw(0), ch(0), pV(vessel), instr(nullptr) {}
-MFD::~MFD() = default;
-
-bool MFD::ConsumeKeyBuffered(DWORD /*key*/) {
-  return false;
-}
-bool MFD::ConsumeKeyImmediate(char* /*kstate*/) {
-  return false;
-}
-bool MFD::ConsumeButton(int /*bt*/, int /*event*/) {
-  return false;
-}
-char* MFD::ButtonLabel(int /*bt*/) {
-  return nullptr;
-}
-int MFD::ButtonMenu(const MFDBUTTONMENU** /*menu*/) const {
-  return 0;
-}
-void MFD::WriteStatus(FileHandle /*scn*/) const {}
-void MFD::ReadStatus(FileHandle /*scn*/) {}
-void MFD::StoreStatus() const {}
-void MFD::RecallStatus() {}
 
 void MFD::Title(HDC hDC, const char* title) const {
   host::RecordTitle(hDC, title);

@@ -1,10 +1,11 @@
 // The list of loaded modules and the per-frame calls into them; loading and
 // unloading themselves are the platform's (see OpenLibrary, CloseLibrary).
+#include "host/ModuleLoader.h"
+
 #include <algorithm>
 #include <memory>
 
 #include "LibraryLoading.h"
-#include "host/ModuleLoader.h"
 
 namespace host {
 

@@ -3,9 +3,8 @@
 // device context), plus the export and import markers of the plug-in boundary.
 //
 // mingw-w64 builds the stand-in host for Windows, which needs all of
-// <windows.h>.
-// Everywhere else, the module for the real host's Microsoft ABI included,
-// the few declarations of WinTypes.h stand in for it.
+// <windows.h>. Everywhere else, the module for the real host's Microsoft ABI
+// included, the few declarations of WinTypes.h stand in for it.
 #pragma once
 
 #ifdef __MINGW32__
@@ -16,12 +15,8 @@
 #define NOMINMAX
 #endif
 #include <windows.h>
-#define JAUNT_MODULE_EXPORT __declspec(dllexport)
-#ifdef JAUNT_HOST_BUILD
-#define OAPIFUNC __declspec(dllexport)
-#else
-#define OAPIFUNC __declspec(dllimport)
-#endif
+
+#include "plugin/ExportMarkers.h"
 #else
 #include "plugin/WinTypes.h"
 #endif

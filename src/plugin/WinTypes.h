@@ -6,22 +6,16 @@
 
 #include <stdint.h>
 
+#include "plugin/ExportMarkers.h"
+
 #ifdef _WIN32
 typedef unsigned long DWORD;  // its own type in the host's mangled names
 #define WINAPI __stdcall
 #define JAUNT_SYSTEM_IMPORT __declspec(dllimport)
-#define JAUNT_MODULE_EXPORT __declspec(dllexport)
-#ifdef JAUNT_HOST_BUILD
-#define OAPIFUNC __declspec(dllexport)
-#else
-#define OAPIFUNC __declspec(dllimport)
-#endif
 #else
 typedef uint32_t DWORD;
 #define WINAPI
 #define JAUNT_SYSTEM_IMPORT __attribute__((visibility("default")))
-#define JAUNT_MODULE_EXPORT __attribute__((visibility("default")))
-#define OAPIFUNC __attribute__((visibility("default")))
 #endif
 #define APIENTRY WINAPI
 
