@@ -31,7 +31,6 @@
 #include "host/ModuleLoader.h"
 #include "host/Simulation.h"
 
-
 namespace sim {
 
 namespace {
