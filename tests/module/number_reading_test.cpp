@@ -1,7 +1,7 @@
-// A text the pilot types means the same on both targets. The module reads
-// numbers with the C library's atof, and the Windows C library's own atof
-// reads words for infinity and not-a-number as 0, where the Linux one reads
-// them as what they say.
+// A text the pilot types means the same with every C library. The module
+// reads numbers with the C library's atof, but settles the words for
+// infinity and not-a-number itself: the Windows C library's atof reads them
+// as 0, where the Linux one reads them as what they say.
 #include <gtest/gtest.h>
 
 #include <cmath>
