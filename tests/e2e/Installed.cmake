@@ -15,10 +15,13 @@ foreach(file bin/jaunt-sim lib/jaunt-sim/JauntMFD.so share/doc/jaunt-sim/README.
   endif()
 endforeach()
 
-# An example where an install keeps them, found by its name alone.
-file(COPY "${WORKDIR}/scenarios/earth_moon.toml" DESTINATION "${PREFIX}/share/jaunt-sim/scenarios")
+# A scenario where an install keeps its examples, found by its name alone;
+# a name of its own, as the examples have an earth_moon too.
+file(COPY_FILE "${WORKDIR}/scenarios/earth_moon.toml"
+     "${PREFIX}/share/jaunt-sim/scenarios/jump_test_world.toml")
 execute_process(
-  COMMAND "${PREFIX}/bin/jaunt-sim" --scenario earth_moon --script "${WORKDIR}/scripts/jump.script"
+  COMMAND "${PREFIX}/bin/jaunt-sim" --scenario jump_test_world
+          --script "${WORKDIR}/scripts/jump.script"
   WORKING_DIRECTORY "${PREFIX}"
   OUTPUT_VARIABLE out ERROR_VARIABLE err RESULT_VARIABLE status TIMEOUT 60)
 file(READ "${WORKDIR}/expected/jump.out" want)
