@@ -16,6 +16,7 @@
 #include "BuiltInScenario.h"
 #include "Ephemeris.h"
 #include "ScriptRunner.h"
+#include "SimDefaults.h"
 #include "TextFile.h"
 #include "host/Displays.h"
 #include "host/ModuleLoader.h"
@@ -84,13 +85,11 @@ void BM_GravityFloor(benchmark::State& state) {
 void BM_EphemerisLookup(benchmark::State& state) {
   std::vector<host::Ephemeris> all;
   for (const std::string& name : sim::EphemerisNames()) all.push_back(*sim::FindEphemeris(name));
-  double mjd = 51544.5;
+  double mjd = host::j2000Mjd;
   for (auto _ : state) {
-    mjd += 0.05 / 86400;
+    mjd += sim::defaultTimeStep / host::secondsPerDay;
     for (host::Ephemeris& ephemeris : all) {
-      host::PathNode before, after;
-      ephemeris.nodesAround(mjd, before, after);
-      const host::PathPiece piece = host::PathPiece::Between(before, after, mjd);
+      const host::PathPiece piece = ephemeris.PieceAround(mjd, mjd);
       benchmark::DoNotOptimize(piece.Position(0));
       benchmark::DoNotOptimize(piece.Velocity(0));
     }
@@ -109,7 +108,7 @@ void BM_LibnovaDirect(benchmark::State& state) {
                                        ln_get_uranus_helio_coords,  ln_get_neptune_helio_coords};
   double jd = 2451545.0;
   for (auto _ : state) {
-    jd += 0.05 / 86400;
+    jd += sim::defaultTimeStep / host::secondsPerDay;
     for (HelioFunction planet : planets) {
       ln_helio_posn position;
       planet(jd, &position);
@@ -118,7 +117,7 @@ void BM_LibnovaDirect(benchmark::State& state) {
     ln_helio_posn earth;
     ln_get_earth_helio_coords(jd, &earth);
     ln_rect_posn moon;
-    ln_get_lunar_geo_posn(jd, &moon, 1e-8);
+    ln_get_lunar_geo_posn(jd, &moon, sim::lunarPrecision);
     benchmark::DoNotOptimize(earth);
     benchmark::DoNotOptimize(moon);
   }
@@ -145,7 +144,7 @@ void BM_ScriptedJump(benchmark::State& state) {
 }
 
 BENCHMARK(BM_GravityFloor);
-BENCHMARK_CAPTURE(BM_SimStep, dt_0_05s, 0.05)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_SimStep, dt_0_05s, sim::defaultTimeStep)->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(BM_SimStep, dt_5000s, 5000.0)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_EphemerisLookup);
 BENCHMARK(BM_LibnovaDirect)->Unit(benchmark::kMicrosecond);

@@ -22,10 +22,6 @@ namespace {
 constexpr double metresPerAU = 149597870700.0;  // IAU 2012
 constexpr double degree = std::numbers::pi / 180;
 constexpr double mjdToJd = 2400000.5;
-// Terms of the lunar theory below this size (arcseconds and kilometres)
-// are left out; that keeps the Moon within a kilometre for a tenth of the
-// work of the full series.
-constexpr double lunarPrecision = 1e-8;
 
 using HelioFunction = void (*)(double jd, ln_helio_posn* position);
 

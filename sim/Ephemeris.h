@@ -7,15 +7,20 @@
 #include <string>
 #include <vector>
 
-#include "host/World.h"
+#include "host/BodyPath.h"
 
 namespace sim {
 
 // The dates the theories hold for: J2000 ± 1,000 Julian years (the years
 // 1000 to 3000). VSOP87 keeps the planets to an arcsecond over 2,000 to
 // 6,000 years around J2000, and ELP 2000-82B was made for historical times.
-constexpr double firstEphemerisMjd = 51544.5 - 365250;
-constexpr double lastEphemerisMjd = 51544.5 + 365250;
+constexpr double firstEphemerisMjd = host::j2000Mjd - 365250;
+constexpr double lastEphemerisMjd = host::j2000Mjd + 365250;
+
+// Terms of the lunar theory below this size (arcseconds and kilometres) are
+// left out; that keeps the Moon within a kilometre for a tenth of the work
+// of the full series.
+constexpr double lunarPrecision = 1e-8;
 
 // The bodies this build can follow, by their lower-case names ("sun",
 // "earth", "moon", ...); empty in a build without the ephemeris library.

@@ -19,8 +19,7 @@ VECTOR3 EphemerisNodes::PositionOf(long long node) {
 }
 
 host::PathNode EphemerisNodes::Node(long long node) {
-  constexpr double secondsPerDay = 86400.0;
-  const double h = spacing * secondsPerDay;
+  const double h = spacing * host::secondsPerDay;
   host::PathNode result;
   result.mjd = static_cast<double>(node) * spacing;
   result.pos = PositionOf(node);

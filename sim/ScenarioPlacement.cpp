@@ -1,11 +1,9 @@
 #include "ScenarioPlacement.h"
 
-#include <algorithm>
-#include <cctype>
 #include <cstdio>
 
 #include "Ephemeris.h"
-#include "host/Vector.h"
+#include "host/World.h"
 
 namespace sim {
 
@@ -38,27 +36,18 @@ Placement PlaceScenario(const Scenario& scenario) {
     if (!body.ephemeris.empty()) {
       const std::optional<host::Ephemeris> ephemeris = FindEphemeris(body.ephemeris);
       if (ephemeris && ephemeris->Covers(scenario.mjd)) {
-        host::PathNode before, after;
-        ephemeris->nodesAround(scenario.mjd, before, after);
-        const host::PathPiece path = host::PathPiece::Between(before, after, scenario.mjd);
+        const host::PathPiece path = ephemeris->PieceAround(scenario.mjd, scenario.mjd);
         state = {path.Position(0), path.Velocity(0)};
       }
     }
     placement.bodies.push_back(state);
   }
-  // Names are told apart regardless of case, as the host finds them.
+  // Names as the host finds them.
   const auto find = [&](const std::string& name) {
-    const auto same = [&](const std::string& other) {
-      return other.size() == name.size() &&
-             std::equal(name.begin(), name.end(), other.begin(), [](char a, char b) {
-               return std::tolower(static_cast<unsigned char>(a)) ==
-                      std::tolower(static_cast<unsigned char>(b));
-             });
-    };
     for (std::size_t i = 0; i < scenario.bodies.size(); ++i)
-      if (same(scenario.bodies[i].name)) return placement.bodies[i];
+      if (host::SameName(scenario.bodies[i].name, name)) return placement.bodies[i];
     for (std::size_t i = 0; i < placement.vessels.size(); ++i)
-      if (same(scenario.vessels[i].name)) return placement.vessels[i];
+      if (host::SameName(scenario.vessels[i].name, name)) return placement.vessels[i];
     return StartState{};
   };
   for (const VesselEntry& vessel : scenario.vessels) {

@@ -1,7 +1,7 @@
 #include "host/Displays.h"
 
+#include <iterator>
 #include <map>
-#include <memory>
 
 #include "ForeignDisplay.h"
 #include "ModeRegistry.h"

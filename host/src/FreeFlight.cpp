@@ -31,6 +31,15 @@ namespace {
 
 namespace odeint = boost::numeric::odeint;
 
+// The pull of a body (GM, radius) at a point `d` from its centre towards the
+// point: inverse square outside; inside, a uniform sphere's, which falls to
+// zero at the centre, so that a trial point inside never meets a singularity.
+VECTOR3 PullFrom(double gm, double radius, const VECTOR3& d) {
+  const double r2 = Dot(d, d);
+  if (r2 >= radius * radius && r2 > 0) return (-gm / (r2 * std::sqrt(r2))) * d;
+  return radius > 0 ? (-gm / (radius * radius * radius)) * d : VECTOR3{};
+}
+
 using State = std::array<double, 6>;  // position, then velocity, against the primary
 
 // A substep's error against the vessel's own scale: its distance from the
@@ -162,6 +171,14 @@ bool Same(const VECTOR3& a, const VECTOR3& b) {
 
 }  // namespace
 
+Flight Drift(const VECTOR3& pos, const VECTOR3& vel, double dt) {
+  Flight flight;
+  flight.pos = pos + dt * vel;
+  flight.vel = vel;
+  if (!host::IsFinite(flight.pos)) flight.outcome = Flight::Outcome::NotFinite;
+  return flight;
+}
+
 Flight FlyFree(const std::vector<BodyTrack>& tracks, const VECTOR3& pos, const VECTOR3& vel,
                double t0, double t1, FlightMemory& memory) {
   Flight flight;
@@ -170,19 +187,12 @@ Flight FlyFree(const std::vector<BodyTrack>& tracks, const VECTOR3& pos, const V
   if (t1 <= t0) return flight;
   // A vessel too fast for the step would creep up to the largest double in
   // ever shorter substeps rather than overflow; the straight line tells.
-  if (!host::IsFinite(pos + (t1 - t0) * vel)) {
-    flight.outcome = Flight::Outcome::NotFinite;
-    return flight;
-  }
+  const Flight drift = Drift(pos, vel, t1 - t0);
+  if (drift.outcome == Flight::Outcome::NotFinite) return drift;
   if (const std::optional<Contact> inside = ContactInside(tracks, t0, pos, vel))
     return Touched(*inside, false);
   const std::size_t primary = HardestPull(tracks, pos, t0);
-  if (primary == tracks.size()) {  // nothing pulls
-    flight.pos = pos + (t1 - t0) * vel;
-    flight.vel = vel;
-    if (!host::IsFinite(flight.pos)) flight.outcome = Flight::Outcome::NotFinite;
-    return flight;
-  }
+  if (primary == tracks.size()) return drift;  // nothing pulls
   const BodyTrack& track = tracks[primary];
   const PathPiece& start = track.PieceAt(t0);
   const VECTOR3 primaryPos = start.Position(t0);

@@ -20,6 +20,9 @@ struct Flight {
   bool rough = false;      // needed more substeps than one step allows: less accurate
 };
 
+// A vessel that nothing pulls, flown dt seconds in a straight line.
+Flight Drift(const VECTOR3& pos, const VECTOR3& vel, double dt);
+
 // Flies a vessel from (pos, vel) at time t0 to time t1 among the bodies'
 // tracks (which cover that time).
 Flight FlyFree(const std::vector<BodyTrack>& tracks, const VECTOR3& pos, const VECTOR3& vel,

@@ -13,14 +13,14 @@ std::uintptr_t SerialOf(const void* handle) {
   return reinterpret_cast<std::uintptr_t>(handle);
 }
 
+}  // namespace
+
 bool SameName(const std::string& a, const std::string& b) {
   return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
            return std::tolower(static_cast<unsigned char>(x)) ==
                   std::tolower(static_cast<unsigned char>(y));
          });
 }
-
-}  // namespace
 
 World& TheWorld() {
   static World world;
@@ -91,7 +91,7 @@ void World::Clear() {
   interfaces.clear();
   focus = nullptr;
   gravity = false;
-  epochMjd = 51544.5;
+  epochMjd = j2000Mjd;
   time = 0;
   stepRefusalReported = false;
   tracks.clear();

@@ -13,7 +13,6 @@ namespace host {
 
 namespace {
 
-constexpr double secondsPerDay = 86400.0;
 // The fastest touchdown on a surface that counts as a landing rather than a
 // crash, against the body: about what landing legs take.
 constexpr double landingSpeed = 3.0;  // m/s
@@ -45,18 +44,20 @@ void World::PutOnRails(Object& body) {
 }
 
 double World::Date() const {
-  return epochMjd + time / secondsPerDay;
+  return DateAt(time);
+}
+
+double World::DateAt(double t) const {
+  return epochMjd + t / secondsPerDay;
 }
 
 PathPiece World::PieceOnRails(const Object& body, double t) const {
-  PathNode before, after;
-  body.ephemeris.nodesAround(epochMjd + t / secondsPerDay, before, after);
-  return PathPiece::Between(before, after, epochMjd);
+  return body.ephemeris.PieceAround(DateAt(t), epochMjd);
 }
 
 bool World::StepAllowed(double t0, double t1) {
   std::string refusal;
-  const double mjd = epochMjd + t1 / secondsPerDay;
+  const double mjd = DateAt(t1);
   for (ObjectHandle handle : bodies) {
     const Object& body = *Find(handle);
     if (body.ephemeris && !body.ephemeris.Covers(mjd)) {
@@ -109,14 +110,8 @@ void World::TrackBodies(double t0, double t1) {
 }
 
 void World::FlyFreeVessel(Object& vessel, double t0, double t1) {
-  Flight flight;
-  if (gravity) {
-    flight = FlyFree(tracks, vessel.pos, vessel.vel, t0, t1, vessel.flight);
-  } else {
-    flight.pos = vessel.pos + (t1 - t0) * vessel.vel;
-    flight.vel = vessel.vel;
-    if (!IsFinite(flight.pos)) flight.outcome = Flight::Outcome::NotFinite;
-  }
+  const Flight flight = gravity ? FlyFree(tracks, vessel.pos, vessel.vel, t0, t1, vessel.flight)
+                                : Drift(vessel.pos, vessel.vel, t1 - t0);
   if (flight.outcome == Flight::Outcome::NotFinite) {
     if (!vessel.refusalReported)
       Report("time step refused for " + vessel.name +

@@ -23,9 +23,7 @@ State At(const char* body, double mjd) {
   std::optional<host::Ephemeris> ephemeris = sim::FindEphemeris(body);
   EXPECT_TRUE(ephemeris) << body;
   if (!ephemeris) return State{};
-  host::PathNode before, after;
-  ephemeris->nodesAround(mjd, before, after);
-  const host::PathPiece piece = host::PathPiece::Between(before, after, mjd);
+  const host::PathPiece piece = ephemeris->PieceAround(mjd, mjd);
   return State{piece.Position(0), piece.Velocity(0)};
 }
 
@@ -73,7 +71,7 @@ VECTOR3 Planet(double jd) {
 }
 VECTOR3 Moon(double jd) {
   ln_rect_posn geo;
-  ln_get_lunar_geo_posn(jd, &geo, 1e-8);
+  ln_get_lunar_geo_posn(jd, &geo, sim::lunarPrecision);
   return Helio(ln_get_earth_helio_coords, jd) + 1000.0 * MakeVector(geo.X, geo.Y, geo.Z);
 }
 

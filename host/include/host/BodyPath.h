@@ -9,21 +9,13 @@
 
 namespace host {
 
+inline constexpr double secondsPerDay = 86400.0;
+inline constexpr double j2000Mjd = 51544.5;  // 2000-01-01 12:00, the ephemeris's epoch
+
 // A body's state at a date (MJD) on its ephemeris.
 struct PathNode {
   double mjd = 0;
   VECTOR3 pos{}, vel{};
-};
-
-// A body on rails. For a date within [firstMjd, lastMjd] the ephemeris gives
-// the nodes before and after it; between them the body follows the cubic
-// Hermite curve through both nodes' positions and velocities.
-struct Ephemeris {
-  double firstMjd = 0, lastMjd = 0;
-  std::function<void(double mjd, PathNode& before, PathNode& after)> nodesAround;
-
-  explicit operator bool() const { return static_cast<bool>(nodesAround); }
-  bool Covers(double mjd) const { return mjd >= firstMjd && mjd <= lastMjd; }
 };
 
 // One stretch of a body's path, in seconds after the world's epoch: a cubic
@@ -56,7 +48,6 @@ struct PathPiece {
   // The Hermite curve between two nodes, for a world whose time 0 is the
   // date `epochMjd`.
   static PathPiece Between(const PathNode& a, const PathNode& b, double epochMjd) {
-    constexpr double secondsPerDay = 86400.0;
     const double h = (b.mjd - a.mjd) * secondsPerDay;
     const VECTOR3 rise = b.pos - a.pos;
     PathPiece piece;
@@ -67,6 +58,24 @@ struct PathPiece {
     piece.c2 = (1 / (h * h)) * (3 * rise - h * (2 * a.vel + b.vel));
     piece.c3 = (1 / (h * h * h)) * (h * (a.vel + b.vel) - 2 * rise);
     return piece;
+  }
+};
+
+// A body on rails. For a date within [firstMjd, lastMjd] the ephemeris gives
+// the nodes before and after it; between them the body follows the cubic
+// Hermite curve through both nodes' positions and velocities.
+struct Ephemeris {
+  double firstMjd = 0, lastMjd = 0;
+  std::function<void(double mjd, PathNode& before, PathNode& after)> nodesAround;
+
+  explicit operator bool() const { return static_cast<bool>(nodesAround); }
+  bool Covers(double mjd) const { return mjd >= firstMjd && mjd <= lastMjd; }
+  // The piece of the path around `mjd`, for a world whose time 0 is the
+  // date `epochMjd`.
+  PathPiece PieceAround(double mjd, double epochMjd) const {
+    PathNode before, after;
+    nodesAround(mjd, before, after);
+    return PathPiece::Between(before, after, epochMjd);
   }
 };
 

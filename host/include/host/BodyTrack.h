@@ -40,13 +40,4 @@ struct BodyTrack {
   mutable std::size_t at = 0;
 };
 
-// The pull of a body (GM, radius) at a point `d` from its centre towards the
-// point: inverse square outside; inside, a uniform sphere's, which falls to
-// zero at the centre, so that a trial point inside never meets a singularity.
-inline VECTOR3 PullFrom(double gm, double radius, const VECTOR3& d) {
-  const double r2 = Dot(d, d);
-  if (r2 >= radius * radius && r2 > 0) return (-gm / (r2 * std::sqrt(r2))) * d;
-  return radius > 0 ? (-gm / (radius * radius * radius)) * d : VECTOR3{};
-}
-
 }  // namespace host

@@ -135,6 +135,7 @@ class World {
   // The step's parts (WorldStep.cpp).
   bool StepAllowed(double t0, double t1);
   void TrackBodies(double t0, double t1);
+  double DateAt(double t) const;  // the date at world time t
   PathPiece PieceOnRails(const Object& body, double t) const;
   void PutOnRails(Object& body);  // where its ephemeris has it at the world's date
   void FlyFreeVessel(Object& vessel, double t0, double t1);
@@ -149,12 +150,16 @@ class World {
   std::vector<ObjectHandle> bodies, vessels;
   std::vector<std::unique_ptr<VESSEL>> interfaces;  // kept until Clear: never dangle
   ObjectHandle focus = nullptr;
-  double epochMjd = 51544.5;
+  double epochMjd = j2000Mjd;
   double time = 0;
   bool stepRefusalReported = false;
   std::vector<BodyTrack> tracks;  // the bodies' paths over the step being made, in body order
 };
 
 World& TheWorld();
+
+// Whether two names are the same object's: the host tells names apart
+// regardless of case.
+bool SameName(const std::string& a, const std::string& b);
 
 }  // namespace host
