@@ -10,14 +10,14 @@ namespace sim {
 
 std::optional<VECTOR3> PlannedDestination(const host::Page& page, const VECTOR3& pos,
                                           const host::Rotation& attitude) {
-  const std::optional<std::string> label = TextAfter(page, "[Shift-D] ");
-  const std::optional<std::string> value = ValueUnder(page, "[Shift-D] ");
+  const std::optional<std::string> label = TextAfter(page, distanceLabel);
+  const std::optional<std::string> value = ValueUnder(page, distanceLabel);
   const std::optional<double> distance = value ? MetresOf(*value) : std::nullopt;
   if (!label || !distance) return std::nullopt;
   // The distance is a final distance to the target exactly when one is set.
   if (label->find("target") == std::string::npos)
     return pos + *distance * attitude.Apply(MakeVector(0, 0, 1));
-  const std::optional<std::string> name = TextAfter(page, "[Shift-T] Target: ");
+  const std::optional<std::string> name = TextAfter(page, targetLabel);
   const host::Object* target = name ? host::TheWorld().FindByName(*name) : nullptr;
   if (target == nullptr) return std::nullopt;
   const VECTOR3 away = pos - target->pos;

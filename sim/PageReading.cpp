@@ -34,21 +34,34 @@ bool Shows(const host::Page& page, std::string_view text) {
   return false;
 }
 
-std::optional<double> MetresOf(const std::string& text) {
-  const struct {
-    const char* unit;
-    double metres;
-  } units[] = {{" m", 1}, {" Km", 1e3}, {" Mm", 1e6}, {" Gm", 1e9}};
+namespace {
+
+struct Unit {
+  const char* name;  // after one blank
+  double factor;     // to SI
+};
+
+// A number, a blank, one of `units`, then the end or a blank and anything.
+std::optional<double> QuantityOf(const std::string& text, std::initializer_list<Unit> units) {
   char* end = nullptr;
   const double number = std::strtod(text.c_str(), &end);
-  if (end == text.c_str() || !std::isfinite(number)) return std::nullopt;
-  const std::string rest(end);
-  for (const auto& unit : units) {
-    const std::size_t length = std::char_traits<char>::length(unit.unit);
-    if (StartsWith(rest, unit.unit) && (rest.size() == length || rest[length] == ' '))
-      return number * unit.metres;
+  if (end == text.c_str() || *end != ' ' || !std::isfinite(number)) return std::nullopt;
+  const std::string rest(end + 1);
+  const std::string unit = rest.substr(0, rest.find(' '));
+  for (const Unit& known : units) {
+    if (unit == known.name) return number * known.factor;
   }
   return std::nullopt;
+}
+
+}  // namespace
+
+std::optional<double> MetresOf(const std::string& text) {
+  return QuantityOf(text, {{"m", 1}, {"Km", 1e3}, {"Mm", 1e6}, {"Gm", 1e9}});
+}
+
+std::optional<double> MetresPerSecondOf(const std::string& text) {
+  return QuantityOf(text, {{"Km/s", 1e3}});
 }
 
 }  // namespace sim

@@ -11,6 +11,14 @@
 
 namespace sim {
 
+// The page's labels, as a pilot reads them.
+inline constexpr std::string_view targetLabel = "[Shift-T] Target: ";
+inline constexpr std::string_view targetDistanceLabel = "Curr. distance: ";
+inline constexpr std::string_view distanceLabel = "[Shift-D] ";  // the setting on the next line
+inline constexpr std::string_view speedLabel = "[Shift-V] ";     // likewise
+inline constexpr std::string_view probabilityLabel = "Probability of safe jaunt: ";
+inline constexpr std::string_view badJumpText = "<<<Bad jump!>>>";
+
 // The rest of the first run that starts with `label`; empty without one.
 std::optional<std::string> TextAfter(const host::Page& page, std::string_view label);
 
@@ -23,5 +31,8 @@ bool Shows(const host::Page& page, std::string_view text);
 // Metres from a distance as the page writes it: a number, then m, Km, Mm or
 // Gm, then anything. Empty when the text is not one.
 std::optional<double> MetresOf(const std::string& text);
+
+// Metres per second from a speed as the page writes it: a number, then Km/s.
+std::optional<double> MetresPerSecondOf(const std::string& text);
 
 }  // namespace sim

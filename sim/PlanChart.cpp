@@ -28,7 +28,7 @@ std::string StrongestAt(const PlanInput& input, const VECTOR3& pos) {
     }
   }
   if (strongest == nullptr) return "-";
-  return ValidUtf8(strongest->name.substr(0, chartNameLength));
+  return strongest->name.substr(0, chartNameLength);  // made valid where it is drawn
 }
 
 }  // namespace

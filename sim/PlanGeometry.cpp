@@ -221,10 +221,6 @@ MapPoint MapView::ToPixel(const MapPoint& point) const {
           top + height / 2 - (point.y - centre.y) * pixelsPerMetre};
 }
 
-bool MapView::Contains(const MapPoint& pixel) const {
-  return pixel.x >= left && pixel.x <= left + width && pixel.y >= top && pixel.y <= top + height;
-}
-
 MapView FitView(const std::vector<MapPoint>& points, double minimumSpan, double left, double top,
                 double width, double height, double margin) {
   MapView view{left, top, width, height, {}, 1};

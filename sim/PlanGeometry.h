@@ -121,7 +121,6 @@ struct MapView {
   MapPoint centre;  // in the plane, at the rectangle's centre
   double pixelsPerMetre = 1;
   MapPoint ToPixel(const MapPoint& point) const;
-  bool Contains(const MapPoint& pixel) const;
 };
 MapView FitView(const std::vector<MapPoint>& points, double minimumSpan, double left, double top,
                 double width, double height, double margin);

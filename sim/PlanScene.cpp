@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
-#include <cstring>
 
+#include "PageReading.h"
 #include "host/Displays.h"
 #include "host/InputBox.h"
 #include "host/Simulation.h"
@@ -14,34 +14,7 @@ namespace sim {
 
 namespace {
 
-// The page's labels, as a pilot reads them.
-constexpr char targetLabel[] = "[Shift-T] Target: ";
-constexpr char targetDistanceLabel[] = "Curr. distance: ";
-constexpr char distanceLabel[] = "[Shift-D] ";  // the setting follows on the next line
-constexpr char speedLabel[] = "[Shift-V] ";
-constexpr char probabilityLabel[] = "Probability of safe jaunt: ";
-constexpr char badJumpText[] = "<<<Bad jump!>>>";
 constexpr char carrierName[] = "jaunt_dummy";
-
-bool StartsWith(const std::string& text, const char* prefix) {
-  return text.compare(0, std::strlen(prefix), prefix) == 0;
-}
-
-// A number followed by a unit, as the page prints distances ("36.11 Mm
-// (0.000 AU)", "-2500.0 m") and speeds ("2.170 Km/s").
-std::optional<double> ReadQuantity(const std::string& text,
-                                   std::initializer_list<std::pair<const char*, double>> units) {
-  const char* begin = text.c_str();
-  char* end = nullptr;
-  const double number = std::strtod(begin, &end);
-  if (end == begin || *end != ' ' || !std::isfinite(number)) return std::nullopt;
-  const std::string rest(end + 1);
-  const std::string unit = rest.substr(0, rest.find(' '));
-  for (const auto& [name, factor] : units) {
-    if (unit == name) return number * factor;
-  }
-  return std::nullopt;
-}
 
 VECTOR3 ForwardAxis(const host::Object& vessel) {
   return vessel.attitude.Apply(MakeVector(0, 0, 1));
@@ -50,17 +23,15 @@ VECTOR3 ForwardAxis(const host::Object& vessel) {
 // The plan's input for a ship where and as it stands, the page's settings
 // and the world as it is now.
 bool BuildInput(const host::Object& ship, const VECTOR3& shipPos, const VECTOR3& shipAxis,
-                const PageSettings& settings, PlanScene& scene, std::string& error) {
+                const PageSettings& settings, PlanInput& input, std::string& error) {
   host::World& world = host::TheWorld();
-  PlanInput& input = scene.input;
   input = PlanInput{};
   input.shipPos = shipPos;
   input.shipAxis = shipAxis;
   input.shipSize = ship.size;
   input.distance = settings.distance;
-  const host::Object* target = nullptr;
   if (!settings.target.empty()) {
-    target = world.FindByName(settings.target);
+    const host::Object* target = world.FindByName(settings.target);
     if (target == nullptr) {
       error = "the target \"" + settings.target + "\" on the page is not in the world";
       return false;
@@ -69,11 +40,9 @@ bool BuildInput(const host::Object& ship, const VECTOR3& shipPos, const VECTOR3&
     input.targetPos = target->pos;
     input.targetRadius = target->size;
   }
-  scene.bodyIsTarget.clear();
   for (ObjectHandle handle : world.Bodies()) {
     const host::Object* body = world.Find(handle);
     input.bodies.push_back({body->name, body->pos, body->mass, body->size});
-    scene.bodyIsTarget.push_back(body == target);
   }
   return true;
 }
@@ -83,7 +52,6 @@ struct JumpRecord {
   ObjectHandle ship;
   PageSettings settings;
   PlanInput input;
-  std::vector<bool> bodyIsTarget;
   JumpMade made;
 };
 std::optional<JumpRecord>& LastJump() {
@@ -98,44 +66,37 @@ bool SameSettings(const PageSettings& a, const PageSettings& b) {
 
 }  // namespace
 
+namespace {
+
+// A percentage at the start of `text`: a number, then %.
+std::optional<double> PercentAt(const char* text) {
+  char* end = nullptr;
+  const double percent = std::strtod(text, &end);
+  if (end == text || *end != '%' || !std::isfinite(percent)) return std::nullopt;
+  return percent;
+}
+
+}  // namespace
+
 std::optional<double> ProbabilityIn(const std::string& text) {
   const std::size_t at = text.find(probabilityLabel);
   if (at == std::string::npos) return std::nullopt;
-  const char* begin = text.c_str() + at + std::strlen(probabilityLabel);
-  char* end = nullptr;
-  const double percent = std::strtod(begin, &end);
-  if (end == begin || *end != '%' || !std::isfinite(percent)) return std::nullopt;
-  return percent;
+  return PercentAt(text.c_str() + at + probabilityLabel.size());
 }
 
 bool ReadPageSettings(const host::Page& page, PageSettings& settings, std::string& error) {
   settings = PageSettings{};
-  bool targetLine = false, targetSet = false;
-  const std::vector<host::TextRun>& runs = page.runs;
-  for (std::size_t i = 0; i < runs.size(); ++i) {
-    const std::string& text = runs[i].text;
-    const bool hasNext = i + 1 < runs.size();
-    if (StartsWith(text, targetLabel)) {
-      targetLine = true;
-      settings.target = text.substr(std::strlen(targetLabel));
-    } else if (StartsWith(text, targetDistanceLabel)) {
-      targetSet = true;
-    } else if (StartsWith(text, distanceLabel) && hasNext) {
-      settings.distanceText = runs[i + 1].text;
-    } else if (StartsWith(text, speedLabel) && hasNext) {
-      settings.speedText = runs[i + 1].text;
-    } else if (text == badJumpText) {
-      settings.badJump = true;
-    } else if (const std::optional<double> percent = ProbabilityIn(text)) {
-      settings.probability = percent;
-    }
-  }
+  const std::optional<std::string> target = TextAfter(page, targetLabel);
   // "None" stands for no target, unless the target's lines say otherwise.
-  if (!targetSet) settings.target.clear();
-  const std::optional<double> distance =
-      ReadQuantity(settings.distanceText, {{"m", 1}, {"Km", 1e3}, {"Mm", 1e6}, {"Gm", 1e9}});
-  const std::optional<double> speed = ReadQuantity(settings.speedText, {{"Km/s", 1e3}});
-  if (!targetLine)
+  if (target && TextAfter(page, targetDistanceLabel)) settings.target = *target;
+  settings.distanceText = ValueUnder(page, distanceLabel).value_or("");
+  settings.speedText = ValueUnder(page, speedLabel).value_or("");
+  settings.badJump = Shows(page, badJumpText);
+  if (const std::optional<std::string> line = TextAfter(page, probabilityLabel))
+    settings.probability = PercentAt(line->c_str());
+  const std::optional<double> distance = MetresOf(settings.distanceText);
+  const std::optional<double> speed = MetresPerSecondOf(settings.speedText);
+  if (!target)
     error = "the page shows no target line";
   else if (!distance)
     error = "cannot read the distance setting \"" + settings.distanceText + "\" on the page";
@@ -162,7 +123,6 @@ bool GatherPlan(int number, PlanScene& scene, std::string& error) {
     return false;
   }
   scene.mjd = host::SimDate();
-  scene.simTime = host::SimTime();
   scene.vessel = ship->name;
   scene.shipNow = ship->pos;
   scene.axisNow = ForwardAxis(*ship);
@@ -171,11 +131,10 @@ bool GatherPlan(int number, PlanScene& scene, std::string& error) {
   if (jump && jump->ship == ship->handle && SameSettings(jump->settings, scene.settings) &&
       !scene.settings.probability) {
     scene.input = jump->input;
-    scene.bodyIsTarget = jump->bodyIsTarget;
     scene.jump = jump->made;
     return true;
   }
-  return BuildInput(*ship, ship->pos, ForwardAxis(*ship), scene.settings, scene, error);
+  return BuildInput(*ship, scene.shipNow, scene.axisNow, scene.settings, scene.input, error);
 }
 
 JumpWatch::JumpWatch() {
@@ -203,15 +162,16 @@ void JumpWatch::Answered(int number) {
   }
   if (carrier == nullptr) return;
   // The jump changed none of the settings, so the page still shows them.
-  PlanScene scene;
+  PageSettings settings;
+  PlanInput input;
   std::string error;
-  if (!ReadPageSettings(host::DrawDisplay(number), scene.settings, error) ||
-      !BuildInput(*focus, shipPos, shipAxis, scene.settings, scene, error)) {
+  if (!ReadPageSettings(host::DrawDisplay(number), settings, error) ||
+      !BuildInput(*focus, shipPos, shipAxis, settings, input, error)) {
     LastJump().reset();
     return;
   }
-  LastJump() = JumpRecord{ship, scene.settings, scene.input, scene.bodyIsTarget,
-                          JumpMade{host::SimTime(), carrier->pos, askedProbability}};
+  LastJump() =
+      JumpRecord{ship, settings, input, JumpMade{host::SimTime(), carrier->pos, askedProbability}};
 }
 
 void ForgetJump() {

@@ -20,7 +20,6 @@ struct PageSettings {
   double speed = 0;                   // m/s
   std::optional<double> probability;  // % safe, while the page shows the estimate
   bool badJump = false;               // the page warns of a bad jump
-  bool operator==(const PageSettings&) const = default;
 };
 
 // Reads the settings from a page; false with the reason when a line the plan
@@ -40,12 +39,10 @@ struct JumpMade {
 
 struct PlanScene {
   double mjd = 0;
-  double simTime = 0;
   std::string vessel;
   PageSettings settings;
-  PlanInput input;                 // as the jump was planned, after a jump
-  std::vector<bool> bodyIsTarget;  // one per body of the input
-  std::optional<JumpMade> jump;    // the jump these settings were last used for
+  PlanInput input;               // as the jump was planned, after a jump
+  std::optional<JumpMade> jump;  // the jump these settings were last used for
   VECTOR3 shipNow{}, axisNow{};
 };
 

@@ -59,7 +59,7 @@ std::string HowTheJumpWent(const std::string& text, const Before& before, int nu
   const host::Page page = PageOf(number);
   char moved[64];
   std::snprintf(moved, sizeof moved, "%.1f km", host::Length(ship->pos - before.pos) / 1000);
-  if (!Shows(page, "<<<Bad jump!>>>")) return "safe jump, " + ship->name + " moved " + moved;
+  if (!Shows(page, badJumpText)) return "safe jump, " + ship->name + " moved " + moved;
   const std::optional<VECTOR3> aim = PlannedDestination(page, before.pos, before.attitude);
   if (!aim) return "unsafe jump, " + ship->name + " moved " + moved + " (its aim is not known)";
   return "unsafe jump, " + ship->name + " landed " + RoughDistance(host::Length(ship->pos - *aim)) +
@@ -82,13 +82,13 @@ std::optional<PromptAnswer> AnswerPrompt(int number, const std::string& text) {
   if (!accepted) return PromptAnswer{false, event + ", refused: try again"};
   switch (question) {
     case Question::Target:
-      event += ": " + Setting(TextAfter(PageOf(number), "[Shift-T] Target: "), "target");
+      event += ": " + Setting(TextAfter(PageOf(number), targetLabel), "target");
       break;
     case Question::Distance:
-      event += ": " + Setting(ValueUnder(PageOf(number), "[Shift-D] "), "distance");
+      event += ": " + Setting(ValueUnder(PageOf(number), distanceLabel), "distance");
       break;
     case Question::Speed:
-      event += ": " + Setting(ValueUnder(PageOf(number), "[Shift-V] "), "speed");
+      event += ": " + Setting(ValueUnder(PageOf(number), speedLabel), "speed");
       break;
     case Question::Jump:
       event += ": " + HowTheJumpWent(text, before, number);
