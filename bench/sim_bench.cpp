@@ -31,7 +31,7 @@ int StartScenario(benchmark::State& state) {
   std::string error;
   int display = 0;
   if (sim::ApplyScenario(sim::BuiltInScenario(), error))
-    display = host::OpenDisplay(sim::displayMode, 256, 256);
+    display = host::OpenDisplay(sim::displayMode, sim::defaultDisplaySize, sim::defaultDisplaySize);
   if (display == 0) state.SkipWithError(("built-in scenario: " + error).c_str());
   return display;
 }

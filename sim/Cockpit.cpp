@@ -19,7 +19,6 @@
 #include "KeyCodes.h"
 #include "PromptAnswer.h"
 #include "SimDefaults.h"
-#include "host/Diagnostics.h"
 #include "host/Displays.h"
 #include "host/InputBox.h"
 #include "host/Simulation.h"
@@ -198,11 +197,13 @@ class Cockpit {
     MFD* display = host::DisplayObject(number);
     const host::Page page = display != nullptr ? host::DrawDisplay(number) : host::Page{};
     const host::MfdFields fields =
-        display != nullptr ? host::FieldsOf(*display) : host::MfdFields{160, 16, 0, 0, nullptr};
-    const int rows = static_cast<int>(fields.height) / cellHeight;
+        display != nullptr ? host::FieldsOf(*display) : host::MfdFields{};
+    // Without a display, one row of 20 columns says so.
+    const int height = static_cast<int>(fields.height);
+    const int rows = display != nullptr ? height / cellHeight : 1;
     // Lines the page draws below the display's height go under the frame.
     const int rowsBelow = (PageOverflow(page, rows * cellHeight) + cellHeight - 1) / cellHeight;
-    const int minColumns = static_cast<int>(fields.width) / cellWidth;
+    const int minColumns = display != nullptr ? static_cast<int>(fields.width) / cellWidth : 20;
     const std::vector<std::string> grid =
         PageGrid(page, std::max(columns, minColumns), rows + rowsBelow);
     // Never narrower than before: the frame should not jump as text changes.
@@ -217,7 +218,7 @@ class Cockpit {
       Put(0, 0, "jaunt-sim cockpit    ? help   q quit", A_BOLD);
       if (!hint.empty()) Put(0, 40, hint, A_STANDOUT);
       if (display != nullptr)
-        DrawDisplay(*display, page, grid, rows);
+        DrawDisplay(*display, page, grid, height);
       else
         Put(displayTop, 0, "(no display open)");
       DrawPanel(displayTop, panelLeft, promptTop);
@@ -235,11 +236,13 @@ class Cockpit {
     Put(2, 0, "Enlarge it, or press q to quit.");
   }
 
-  // Draws the display with its frame and button labels from `displayTop`,
-  // the page's `rows` inside the frame and any further rows of `grid` under
-  // it, marked; with help asked for, the help takes the page's place.
+  // Draws the display, `height` device units high, with its frame and button
+  // labels from `displayTop`: the page's rows inside the frame and any
+  // further rows of `grid` under it, marked; with help asked for, the help
+  // takes the page's place.
   void DrawDisplay(MFD& display, const host::Page& page, const std::vector<std::string>& grid,
-                   int rows) {
+                   int height) {
+    const int rows = height / cellHeight;
     const int frameLeft = labelWidth, frameRight = frameLeft + columns + 1;
     const attr_t screen = has_colors() ? COLOR_PAIR(screenColours) : A_NORMAL;
     const std::string border = "+" + std::string(static_cast<std::size_t>(columns), '-') + "+";
@@ -274,9 +277,7 @@ class Cockpit {
     for (int button = 0; button < 2 * buttonsPerSide; ++button) {
       const char* label = display.ButtonLabel(button);
       if (label == nullptr) continue;
-      const int row =
-          displayTop + 1 +
-          ButtonY(button, static_cast<int>(host::FieldsOf(display).height)) / cellHeight;
+      const int row = displayTop + 1 + ButtonY(button, height) / cellHeight;
       if (button < buttonsPerSide) {
         char text[16];
         std::snprintf(text, sizeof text, "%d %-4.4s", button + 1, label);

@@ -2,8 +2,6 @@
 // keys and buttons, read its labels, menu and page, answer its input boxes,
 // tell what came of the answers, and draw it, or its jump's plan, as a
 // picture.
-#include <climits>
-#include <cstdio>
 #include <string>
 
 #include "DisplayLayout.h"

@@ -12,18 +12,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// The folder above the program's: the installation prefix, or the build tree.
-fs::path Prefix(const char* argv0) {
-  return ProgramFolder(argv0).parent_path();
-}
-
-bool IsFile(const fs::path& path) {
-  std::error_code ec;
-  return fs::is_regular_file(path, ec);
-}
-
-}  // namespace
-
+// The folder of the running program.
 fs::path ProgramFolder(const char* argv0) {
 #ifdef _WIN32
   char buffer[MAX_PATH];
@@ -36,6 +25,18 @@ fs::path ProgramFolder(const char* argv0) {
 #endif
   return fs::absolute(argv0).parent_path();
 }
+
+// The folder above the program's: the installation prefix, or the build tree.
+fs::path Prefix(const char* argv0) {
+  return ProgramFolder(argv0).parent_path();
+}
+
+bool IsFile(const fs::path& path) {
+  std::error_code ec;
+  return fs::is_regular_file(path, ec);
+}
+
+}  // namespace
 
 fs::path DefaultModulePath(const char* argv0) {
   const fs::path beside = ProgramFolder(argv0) / JAUNT_MODULE_FILE_NAME;

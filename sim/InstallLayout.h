@@ -10,9 +10,6 @@
 
 namespace sim {
 
-// The folder of the running program.
-std::filesystem::path ProgramFolder(const char* argv0);
-
 // The module the program loads when none is given: beside it in the build
 // tree, else where an install puts it.
 std::filesystem::path DefaultModulePath(const char* argv0);

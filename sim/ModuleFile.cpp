@@ -3,7 +3,7 @@
 #include <filesystem>
 #include <system_error>
 
-#include "ScriptRunner.h"
+#include "SimDefaults.h"
 #include "host/Displays.h"
 #include "host/ModuleLoader.h"
 

@@ -8,7 +8,6 @@
 #include <csignal>
 #include <cstdio>
 #include <cstring>
-#include <fstream>
 #include <iostream>
 #include <optional>
 #include <sstream>

@@ -40,7 +40,6 @@ struct Command {
 
 std::span<const Command> DisplayCommands();
 std::span<const Command> WorldCommands();
-std::span<const Command> HelpCommands();
 
 // Every command, in the order the help lists them.
 std::vector<const Command*> AllCommands();

@@ -26,13 +26,9 @@ constexpr Command commands[] = {
 
 }  // namespace
 
-std::span<const Command> HelpCommands() {
-  return commands;
-}
-
 std::vector<const Command*> AllCommands() {
   std::vector<const Command*> all;
-  for (auto group : {DisplayCommands(), WorldCommands(), HelpCommands()}) {
+  for (auto group : {DisplayCommands(), WorldCommands(), std::span<const Command>(commands)}) {
     for (const Command& command : group) all.push_back(&command);
   }
   return all;

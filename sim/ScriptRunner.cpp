@@ -12,7 +12,6 @@
 #include "FlightPanel.h"
 #include "HostReports.h"
 #include "ScriptCommands.h"
-#include "host/Diagnostics.h"
 #include "host/Displays.h"
 #include "host/Simulation.h"
 
@@ -49,7 +48,8 @@ bool ParseLine(std::string text, ScriptLine& line) {
 }
 
 const Command* FindCommand(const std::string& name) {
-  for (const Command* command : AllCommands()) {
+  static const std::vector<const Command*> all = AllCommands();
+  for (const Command* command : all) {
     if (name == command->name) return command;
   }
   return nullptr;

@@ -7,9 +7,6 @@
 
 namespace sim {
 
-// The display mode the simulator opens; the module must register it.
-inline constexpr char displayMode[] = "Jaunt";
-
 // Runs the commands read from `in` on the host's world, which must hold its
 // scenario, with one display already open as number 1. Answers go to `out`;
 // the first bad command stops the script with "error: line N: REASON" on

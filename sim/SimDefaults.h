@@ -9,6 +9,9 @@ namespace sim {
 // cockpit's step per frame of real time.
 inline constexpr double defaultTimeStep = 0.05;
 
+// The display mode the simulator opens; the module must register it.
+inline constexpr char displayMode[] = "Jaunt";
+
 // The width and height of a display the simulator opens, device units.
 inline constexpr DWORD defaultDisplaySize = 256;
 
