@@ -5,6 +5,7 @@
 #include <limits>
 
 #include "Scenario.h"
+#include "host/Simulation.h"
 
 namespace sim {
 
@@ -136,8 +137,10 @@ std::optional<std::string> HoldWatch::Check() {
   host::World& world = host::TheWorld();
   const host::Object* focus = world.Find(world.Focus());
   std::optional<std::string> event;
-  if (focus != nullptr && focus->handle == vessel && parent != nullptr && focus->parent == nullptr)
+  if (focus != nullptr && focus->handle == vessel && parent != nullptr &&
+      focus->parent == nullptr && host::SessionNumber() == session)
     event = "carrier released " + focus->name;
+  session = host::SessionNumber();
   vessel = focus != nullptr ? focus->handle : nullptr;
   parent = focus != nullptr ? focus->parent : nullptr;
   return event;

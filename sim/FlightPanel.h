@@ -57,6 +57,7 @@ class HoldWatch {
   std::optional<std::string> Check();
 
  private:
+  int session = 0;  // a new session's objects may take the old handles
   ObjectHandle vessel = nullptr;
   ObjectHandle parent = nullptr;
 };

@@ -84,7 +84,9 @@ bool World::Remove(ObjectHandle handle) {
 }
 
 void World::Clear() {
-  for (const auto& object : objects) liveIndex[SerialOf(object->handle)] = nullptr;
+  // The next world's objects take the handles of this one's again, as the
+  // host's, whose handles are addresses, do.
+  liveIndex.assign(1, nullptr);
   objects.clear();
   bodies.clear();
   vessels.clear();

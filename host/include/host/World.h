@@ -82,9 +82,10 @@ class World {
 
   ObjectHandle AddBody(const BodySpec& spec);
   ObjectHandle AddVessel(const VesselSpec& spec);
-  // Removes a body or vessel; its handle is never valid again. A removed
-  // vessel lets go of its children and of its parent.
+  // Removes a body or vessel; its handle is never valid again in this
+  // world. A removed vessel lets go of its children and of its parent.
   bool Remove(ObjectHandle handle);
+  // Removes everything; the next objects take the first handles again.
   void Clear();
 
   Object* Find(ObjectHandle handle);            // live objects only; null otherwise
@@ -140,11 +141,11 @@ class World {
   void PutOnRails(Object& body);  // where its ephemeris has it at the world's date
   void FlyFreeVessel(Object& vessel, double t0, double t1);
 
-  // Handles are serial numbers that are never reused, so a removed object's
-  // handle can always be told from a live one. Indexed by serial: the live
-  // object of each handle, null once it is gone (and for attachment points,
-  // which live in their vessels). A plain array keeps the lookup that every
-  // host service makes to one indexed load.
+  // Handles are serial numbers that are never reused within a world, so a
+  // removed object's handle can always be told from a live one until Clear.
+  // Indexed by serial: the live object of each handle, null once it is gone
+  // (and for attachment points, which live in their vessels). A plain array
+  // keeps the lookup that every host service makes to one indexed load.
   std::vector<Object*> liveIndex{nullptr};
   std::vector<std::unique_ptr<Object>> objects;
   std::vector<ObjectHandle> bodies, vessels;
