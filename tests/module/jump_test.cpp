@@ -140,6 +140,8 @@ TEST_F(JumpTest, CarrierIsCreatedAtTheDestinationAndHoldsTheShip) {
   ASSERT_EQ(CountCarriers(), 1);
   const host::Object& carrier = *host::TheWorld().FindByName("jaunt_dummy");
   EXPECT_EQ(carrier.className, "jauntdummy");
+  EXPECT_EQ(carrier.mass, 1.0);  // from the class file the package ships
+  EXPECT_EQ(carrier.size, 1.0);
   EXPECT_EQ(display.carrier, carrier.handle);
   EXPECT_EQ(display.carrierVessel, carrier.iface);
   EXPECT_EQ(carrier.pos.z, 3000 + 1e6);
@@ -228,10 +230,11 @@ TEST_F(JumpTest, SecondJumpWhileCarriedIsRefused) {
 
 TEST_F(JumpTest, CarrierThatCannotBeCreatedLeavesTheShipAlone) {
   const auto fake = FakeRandom::Install({});
+  const host::VesselClass shipped = *host::FindVesselClass("jauntdummy");
   host::RemoveVesselClass("jauntdummy");
   JauntMFD& display = Planned(1e6, 1);
   EXPECT_FALSE(display.ExecuteJump());
-  host::AddVesselClass({"jauntdummy", 1.0, 0.0});
+  host::AddVesselClass(shipped);
   EXPECT_FALSE(display.releasePending);
   EXPECT_FALSE(ReleasePending());
   EXPECT_TRUE(display.lastJumpSafe);  // no jump was made, so none went bad
