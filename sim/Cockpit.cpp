@@ -163,7 +163,7 @@ class Cockpit {
     } else if (key == '-' || key == '_') {
       timeAcceleration = std::max(timeAcceleration / 10, slowest);
       pace.Restart();
-    } else if (key == '?' || (key == keyEscape && help)) {
+    } else if (key == '?' || key == '`' || (key == keyEscape && help)) {
       help = !help;
     } else if (key >= '1' && key <= '5' && display != nullptr) {
       done = display->ConsumeButton(key - '1', PANEL_MOUSE_LBDOWN);
@@ -249,9 +249,7 @@ class Cockpit {
     std::vector<std::string> lines = grid;
     std::string top = border;
     if (help) {
-      const MFDBUTTONMENU* menu = nullptr;
-      const int count = display.ButtonMenu(&menu);
-      std::vector<std::string> text = HelpLines(menu, count);
+      std::vector<std::string> text = HelpLines(host::DisplayMenu(number));
       const std::string heading = " " + text.front() + " ";
       if (heading.size() + 3 <= top.size()) top.replace(2, heading.size(), heading);
       for (std::size_t row = 0; row < static_cast<std::size_t>(rows); ++row) {

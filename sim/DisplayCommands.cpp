@@ -102,16 +102,13 @@ void Label(ScriptContext& context, const ScriptLine& line) {
               << '\n';
 }
 
+// As the pilot's menu key opens it: the host reads the rows itself.
 void Menu(ScriptContext& context, const ScriptLine& line) {
   ExpectArgCount(line, 0, 0);
-  const MFDBUTTONMENU* entries = nullptr;
-  const int count = DisplayOf(context).ButtonMenu(&entries);
-  context.out << "menu -> " << count << '\n';
-  for (int i = 0; entries != nullptr && i < count; ++i) {
-    const MFDBUTTONMENU& entry = entries[i];
-    context.out << entry.selchar << " | " << (entry.line1 != nullptr ? entry.line1 : "") << " | "
-                << (entry.line2 != nullptr ? entry.line2 : "") << '\n';
-  }
+  const std::vector<host::MenuRow> rows = host::DisplayMenu(SelectedDisplay(context));
+  context.out << "menu -> " << rows.size() << '\n';
+  for (const host::MenuRow& row : rows)
+    context.out << row.key << " | " << row.line1 << " | " << row.line2 << '\n';
 }
 
 void Box(ScriptContext& context, const ScriptLine& line) {
@@ -175,7 +172,7 @@ constexpr Command commands[] = {
     {"key", "key K", "press a key: letter, digit or hex scan code", "key T", Key},
     {"button", "button N [E]", "press button N, 1 to 12; E: event (1: press)", "button 1", Button},
     {"label", "label N", "the label of button N", "label 1", Label},
-    {"menu", "menu", "the display's menu: key and two lines a row", "menu", Menu},
+    {"menu", "menu", "the button menu, as the menu key (`) opens it", "menu", Menu},
     {"box", "box", "the open input box: title and length", "box", Box},
     {"input", "input TEXT", "answer the input box with TEXT, as typed", "input Moon", Input},
     {"cancel", "cancel", "close the input box without an answer", "cancel", Cancel},

@@ -1,5 +1,6 @@
 #include "host/Displays.h"
 
+#include <cstring>
 #include <iterator>
 #include <map>
 
@@ -57,7 +58,8 @@ MFD* CreateDisplayObject(const Mode& mode, DWORD width, DWORD height) {
   MFD* object = nullptr;
   if (mode.driver == nullptr) {
     object = AskMode(mode, width, height, vessel);
-  } else if (void* foreign = mode.driver->open(mode.proc, width, height, vessel)) {
+  } else if (void* foreign = mode.driver->open(reinterpret_cast<BridgeModeProc>(mode.proc), width,
+                                               height, vessel)) {
     object = new ForeignDisplay(*mode.driver, foreign, width, height, vessel);
   }
   // The host's font, written into the object as the host does.
@@ -154,6 +156,28 @@ Page DrawDisplay(int number) {
   PageRecorder recorder;
   object->Update(recorder.Dc());
   return recorder.Finish();
+}
+
+std::vector<MenuRow> DisplayMenu(int number) {
+  MFD* object = DisplayObject(number);
+  if (object == nullptr) {
+    Report("display " + std::to_string(number) + " is not open");
+    return {};
+  }
+  const MFDBUTTONMENU* menu = nullptr;
+  const int count = object->ButtonMenu(&menu);
+  std::vector<MenuRow> rows;
+  for (int i = 0; menu != nullptr && i < count; ++i) {
+    const MFDBUTTONMENU& row = menu[i];
+    if (row.line1 == nullptr) {
+      Report("display " + std::to_string(number) + ": menu row " + std::to_string(i) +
+             " has no first line");
+      return {};
+    }
+    rows.push_back({row.selchar, std::string(row.line1, std::strlen(row.line1)),
+                    row.line2 != nullptr ? std::string(row.line2, std::strlen(row.line2)) : ""});
+  }
+  return rows;
 }
 
 void ChangeFocus(ObjectHandle vessel) {
