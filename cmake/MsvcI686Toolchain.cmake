@@ -13,6 +13,7 @@ find_program(CMAKE_LINKER NAMES lld-link-14 lld-link REQUIRED)
 find_program(JAUNT_DLLTOOL NAMES llvm-dlltool-14 llvm-dlltool REQUIRED)
 find_program(JAUNT_READOBJ NAMES llvm-readobj-14 llvm-readobj REQUIRED)
 find_program(JAUNT_UNDNAME NAMES llvm-undname-14 llvm-undname REQUIRED)
+find_program(JAUNT_NM NAMES llvm-nm-14 llvm-nm REQUIRED)
 set(CMAKE_C_COMPILER_TARGET i686-pc-windows-msvc)
 set(CMAKE_CXX_COMPILER_TARGET i686-pc-windows-msvc)
 
