@@ -18,6 +18,14 @@ function(without_result_const signature var)
   set(${var} "${signature}" PARENT_SCOPE)
 endfunction()
 
+# A signature as both of the host's builds share it: the 32-bit host's
+# members are thiscall and its functions cdecl, the 64-bit host's all one
+# convention, which the demangler prints as __cdecl.
+function(without_conventions signature var)
+  string(REGEX REPLACE "__(cdecl|thiscall)" "" signature "${signature}")
+  set(${var} "${signature}" PARENT_SCOPE)
+endfunction()
+
 # The signature of a mangled name, squeezed and without its result's const.
 function(host_signature symbol var)
   execute_process(COMMAND ${UNDNAME} "${symbol}" OUTPUT_VARIABLE undecorated)
@@ -75,8 +83,10 @@ function(read_host_list var)
       list(APPEND list "${hostLine}")
     endforeach()
     message(STATUS "checking against the host's export list ${HOST_EXPORTS}")
+  elseif(HOST_EXPORTS)
+    message(STATUS "the host's export list ${HOST_EXPORTS} is not at hand")
   else()
-    message(STATUS "the host's export list is not at hand")
+    message(STATUS "no export list is published for this build of the host")
   endif()
   set(${var} "${list}" PARENT_SCOPE)
 endfunction()

@@ -1,11 +1,14 @@
 cmake_minimum_required(VERSION 3.25)
-# JauntMFD.dll as the real host loads it: it exports exactly its seven entry
-# points; it imports only from Orbiter.exe, msvcrt.dll, KERNEL32.dll and
-# GDI32.dll; and each name it takes from Orbiter.exe is, name for name, one
-# that the stand-in Orbiter.exe exports from the host's own declarations,
-# and one the host's published export list (HOST_EXPORTS) holds, when at
-# hand. Orbiter.def, from which the import library is made, records each
-# name's signature beside it.
+# JauntMFD.dll as the real host loads it, either build: it exports exactly
+# its seven entry points; it imports only from Orbiter.exe, msvcrt.dll,
+# KERNEL32.dll and GDI32.dll; and from Orbiter.exe it imports exactly the
+# functions src/plugin/msvc/Orbiter.def lists for the 32-bit host, where
+# each name is recorded beside the signature the host's list gives it: on
+# the 32-bit build under those names, on the 64-bit build under the names of
+# the same signatures. Each is, name for name, one that the stand-in
+# Orbiter.exe exports from the host's own declarations, and one the host's
+# published export list (HOST_EXPORTS, the 32-bit host's) holds, when at
+# hand.
 #
 #   cmake -DMODULE=<dll> -DORBITER=<Orbiter.exe> -DREADOBJ=<llvm-readobj>
 #         -DUNDNAME=<llvm-undname> -DDEF=<Orbiter.def> [-DHOST_EXPORTS=<list>]
@@ -20,19 +23,20 @@ if(NOT exports STREQUAL expected)
   message(FATAL_ERROR "exports are '${exports}', expected '${expected}'")
 endif()
 
-# What Orbiter.def says of each name.
+# The signatures Orbiter.def records, as both builds share them.
 file(STRINGS ${DEF} definitions REGEX "^  [^ ]+ +; ")
+set(recorded)
 foreach(definition IN LISTS definitions)
   string(REGEX MATCH "^  ([^ ]+) +; (.*)$" _ "${definition}")
   squeeze("${CMAKE_MATCH_2}" signature)
   without_result_const("${signature}" signature)
-  string(MD5 key "${CMAKE_MATCH_1}")  # mangled names hold characters a variable's may not
-  set(recorded_${key} "${signature}")
+  without_conventions("${signature}" signature)
+  list(APPEND recorded "${signature}")
 endforeach()
 
 read_coff_names(${ORBITER} hostNames unused)
 read_host_list(hostList)
-set(fromHost 0)
+set(imported)
 foreach(import IN LISTS imports)
   string(REPLACE "|" ";" parts "${import}")
   list(GET parts 0 dll)
@@ -44,18 +48,20 @@ foreach(import IN LISTS imports)
   if(NOT dllLower STREQUAL "orbiter.exe")
     continue()
   endif()
-  math(EXPR fromHost "${fromHost} + 1")
-  string(MD5 key "${symbol}")
-  if(NOT DEFINED recorded_${key})
-    message(FATAL_ERROR "${symbol} is not in Orbiter.def")
-  endif()
   host_signature("${symbol}" signature)
-  if(NOT signature STREQUAL recorded_${key})
-    message(FATAL_ERROR "${symbol} is ${signature}; Orbiter.def records ${recorded_${key}}")
+  without_conventions("${signature}" signature)
+  list(FIND recorded "${signature}" at)
+  if(at EQUAL -1)
+    message(FATAL_ERROR "${symbol} (${signature}) is not in Orbiter.def")
   endif()
+  list(APPEND imported "${signature}")
   check_host_name("${symbol}" "${hostNames}" "${hostList}")
 endforeach()
-if(fromHost EQUAL 0)
-  message(FATAL_ERROR "no import from Orbiter.exe found in ${MODULE}")
+list(SORT recorded)
+list(SORT imported)
+if(NOT imported STREQUAL recorded)
+  list(REMOVE_ITEM recorded ${imported})
+  message(FATAL_ERROR "Orbiter.def lists functions the module does not import: ${recorded}")
 endif()
-message(STATUS "${fromHost} names from Orbiter.exe, each the host's")
+list(LENGTH imported count)
+message(STATUS "${count} names from Orbiter.exe, each the host's")

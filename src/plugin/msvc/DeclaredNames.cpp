@@ -1,7 +1,8 @@
 // Calls every host service and member that the module's headers declare, in
 // a function that never runs. Built for the real host's ABI, the object's
-// undefined names are the names those declarations produce, which
-// host_declarations_test holds against the host's.
+// undefined names are the names those declarations produce: the 64-bit
+// host's import list is made from them, and host_declarations_test holds
+// them against the host's.
 #include "plugin/HostApi.h"
 
 namespace {
