@@ -89,14 +89,14 @@ PlanLayout LayOutPlan(const PlanScene& scene) {
   const std::vector<VECTOR3> points = PlanPoints(scene, plan);
   double reach = minimumReach;
   for (const VECTOR3& p : points) reach = std::max(reach, Length(p - middle));
-  reach += std::sqrt(3.0) * plan.scatterHalfWidth;
+  reach += std::sqrt(3.0) * plan.scatterReach;
   layout.plane = ChoosePlane(plan, input, reach);
 
   std::vector<MapPoint> fitted;
   fitted.reserve(points.size() + 8 + 2 * input.bodies.size());
   for (const VECTOR3& p : points) fitted.push_back(Project(layout.plane, p));
   const std::vector<MapPoint> scatter =
-      ScatterOutline(layout.plane, plan.destination, plan.scatterHalfWidth);
+      ScatterOutline(layout.plane, plan.destination, plan.scatterReach);
   fitted.insert(fitted.end(), scatter.begin(), scatter.end());
   // Bodies near the plan come onto the map whole, unless a body is so large
   // that the plan would shrink to a dot beside it; then its edge shows.

@@ -193,7 +193,7 @@ TEST_F(PlanSceneWorldTest, UnsafeJumpLandsInsideTheScatterBox) {
   EXPECT_NEAR(plan.failureChance, 0.615, 0.001);
   // The half-width follows the rounded distance closely: 0.5 % and the
   // distance's own rounding make room enough.
-  const double reach = plan.scatterHalfWidth * 1.005 + 0.005e6;
+  const double reach = plan.scatterReach * 1.005 + 0.005e6;
   for (int axis = 0; axis < 3; ++axis)
     EXPECT_LE(std::abs(scene.jump->landed.data[axis] - plan.destination.data[axis]), reach) << axis;
 }
