@@ -40,6 +40,10 @@ MFD* DisplayObject(int number);   // null when not open
 std::string DisplayMode(int number);
 // Asks the display to draw itself on a fresh recording surface.
 Page DrawDisplay(int number);
+// The object whose position relative to the focus vessel display `number`
+// asked for when it last drew its page: the target it follows, as the host
+// sees it, whatever name the page prints. Null when it asked for none.
+ObjectHandle FollowedObject(int number);
 
 // Makes `vessel` (null: none) the focus vessel. As a cockpit does, the host
 // closes every open display and opens it again, under the same number and
