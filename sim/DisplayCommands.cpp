@@ -9,7 +9,6 @@
 #include "KeyCodes.h"
 #include "Picture.h"
 #include "PlanPicture.h"
-#include "PlanScene.h"
 #include "PromptAnswer.h"
 #include "ScriptCommands.h"
 #include "ScriptRunner.h"
@@ -123,10 +122,8 @@ void Box(ScriptContext& context, const ScriptLine& line) {
 }
 
 void Input(ScriptContext& context, const ScriptLine& line) {
-  JumpWatch watch;  // the plan picture shows where a jump went against its plan
   const std::optional<PromptAnswer> answer = AnswerPrompt(context.promptDisplay, line.rest);
   if (!answer) throw ScriptError{"no input box is open"};
-  watch.Answered(context.selected);
   context.events.push_back(EventText(host::SimTime(), answer->event));
   context.out << "input -> " << Truth(answer->accepted) << '\n';
 }
