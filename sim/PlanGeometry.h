@@ -33,6 +33,7 @@ struct PlanInput {
   bool hasTarget = false;
   VECTOR3 targetPos{};
   double targetRadius = 0;
+  int targetBody = -1;  // the target's index in `bodies`; -1: a vessel, or no target
   double distance = 0;  // with a target: final distance from it; without: distance to travel
   std::vector<PlanBody> bodies;
 };

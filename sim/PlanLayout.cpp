@@ -126,9 +126,6 @@ PlanLayout LayOutPlan(const PlanScene& scene) {
     layout.landedShown = true;
     layout.shipNow = pixel(scene.shipNow);
     layout.shipNowAxis = HeadingEnd(layout.plane, layout.shipNow, scene.axisNow);
-    // While the carrier holds it, the ship is where it landed.
-    layout.shipNowShown = std::hypot(layout.shipNow.x - layout.landed.x,
-                                     layout.shipNow.y - layout.landed.y) > 2 * shipRadius;
   }
 
   for (std::size_t i = 0; i < input.bodies.size(); ++i) {
@@ -140,6 +137,13 @@ PlanLayout LayOutPlan(const PlanScene& scene) {
       mark.centre = PointerTowards(view, mark.centre);
     }
     layout.bodies.push_back(mark);
+    // The enlarged path shows the discs it passes too.
+    if (layout.detailView && DiscOnMap(*layout.detailView, layout.plane, body)) {
+      const MapView& detail = *layout.detailView;
+      layout.detailBodies.push_back({static_cast<int>(i), true,
+                                     detail.ToPixel(Project(layout.plane, body.pos)),
+                                     body.radius * detail.pixelsPerMetre});
+    }
   }
 
   layout.pullScale = ChoosePullScale(*std::max_element(plan.pulls.begin(), plan.pulls.end()));
@@ -151,6 +155,7 @@ PlanLayout LayOutPlan(const PlanScene& scene) {
     layout.bars[i] = {chartLeft + i * pitch + barGap / 2, chartTop + chartHeight - height,
                       pitch - barGap, height};
   }
+  PlaceLabels(scene, layout);
   return layout;
 }
 

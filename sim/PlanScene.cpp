@@ -115,6 +115,8 @@ bool PlanFromPage(int number, const host::Object& ship, const VECTOR3& shipPos,
   }
   for (ObjectHandle handle : world.Bodies()) {
     const host::Object* body = world.Find(handle);
+    if (handle == host::FollowedObject(number) && input.hasTarget)
+      input.targetBody = static_cast<int>(input.bodies.size());
     input.bodies.push_back({body->name, body->pos, body->mass, body->size});
   }
   return true;
