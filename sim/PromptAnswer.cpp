@@ -105,8 +105,11 @@ std::string HowTheJumpWent(const std::string& text, const Before& before, int nu
                JumpMade{host::SimTime(), ship->pos, before.askedProbability});
   else
     ForgetJump();
+  // In tenths of a kilometre as far as the world reaches (1e18 m); beyond,
+  // should a world let a ship go so far, in three figures.
+  const double km = host::Length(ship->pos - before.pos) / 1000;
   char moved[64];
-  std::snprintf(moved, sizeof moved, "%.1f km", host::Length(ship->pos - before.pos) / 1000);
+  std::snprintf(moved, sizeof moved, km < 1e15 ? "%.1f km" : "%.3g km", km);
   if (!settings.badJump) return "safe jump, " + ship->name + " moved " + moved;
   const Plan plan = planned ? SolvePlan(input) : Plan{};
   if (!plan.solved)
