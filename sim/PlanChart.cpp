@@ -106,10 +106,12 @@ void DrawLegend(cairo_t* cr, const PlanScene& scene, const PlanLayout& layout) {
     y += 19;
   };
   // A sample's colour says what its pull alone would make of the figure.
+  Label(cr, {legendLeft, y + 4}, "samples: summed pull, and the figure");
+  y += 19;
   Disc(cr, {legendLeft + 8, y}, sampleRadius, safeColour);
-  entry("pull to 0.5 m/s\xC2\xB2: above 75 %");
+  entry("up to 0.5 m/s\xC2\xB2: above 75 %");
   Disc(cr, {legendLeft + 8, y}, sampleRadius, nearColour);
-  entry("0.5 to 1 m/s\xC2\xB2: 75 to 50 %, lands");
+  entry("0.5 to 1 m/s\xC2\xB2: 75 to 50 %");
   Disc(cr, {legendLeft + 8, y}, sampleRadius, overColour);
   entry("over 1 m/s\xC2\xB2: below 50 %, scatters");
   if (scene.jump) {
