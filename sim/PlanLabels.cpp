@@ -45,6 +45,7 @@ std::vector<int> ByPull(const Plan& plan, const PlanInput& input) {
   std::stable_sort(order.begin(), order.end(),
                    [](const auto& a, const auto& b) { return a.first < b.first; });
   std::vector<int> indices;
+  indices.reserve(order.size());
   for (const auto& [pull, index] : order) indices.push_back(index);
   return indices;
 }
