@@ -60,6 +60,12 @@ std::string Shown(const std::string& text) {
   return text.substr(0, text.find(" ("));
 }
 
+// The target's name as the world has it; the page cuts long names.
+std::string TargetName(int number, const PageSettings& settings) {
+  const host::Object* target = host::TheWorld().Find(host::FollowedObject(number));
+  return target != nullptr ? target->name : settings.target;
+}
+
 // Why a confirmed jump made nothing, from what the page and the world show.
 std::string WhyNoJump(const Before& before, int number) {
   host::World& world = host::TheWorld();
@@ -81,7 +87,8 @@ std::string WhyNoJump(const Before& before, int number) {
   if (!plan.solved) {
     const std::string present = TextAfter(page, targetDistanceLabel).value_or("?");
     return "the final distance, " + Shown(settings.distanceText) +
-           ", is not below the present distance to " + settings.target + ", " + Shown(present);
+           ", is not below the present distance to " + TargetName(number, settings) + ", " +
+           Shown(present);
   }
   if (!(host::Length(plan.destination) + plan.scatterReach <= maxDistance))
     return "the ship could land outside the world (1e18 m from its origin)";
@@ -129,7 +136,7 @@ std::string TargetSet(int number) {
   const host::Page page = PageOf(number);
   if (const host::Object* target = host::TheWorld().Find(host::FollowedObject(number)))
     return "target " + target->name;
-  return Setting(TextAfter(page, targetLabel), "target");
+  return Setting(TextAfter(page, targetLabel), "target");  // None, or a target lost
 }
 
 // Why a target name was refused, from what the world has.
