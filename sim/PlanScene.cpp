@@ -1,6 +1,5 @@
 #include "PlanScene.h"
 
-#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 
