@@ -77,21 +77,6 @@ void Put(int y, int x, const std::string& text, attr_t attributes = A_NORMAL) {
   attroff(attributes);
 }
 
-// A panel line in pieces of at most `width`, broken at blanks where it can;
-// the pieces after the first are indented to the events' text.
-std::vector<std::string> Wrapped(const std::string& line, std::size_t width) {
-  std::vector<std::string> pieces;
-  std::string rest = line;
-  while (rest.size() > width && width > eventIndent + 1) {
-    std::size_t cut = rest.rfind(' ', width);
-    if (cut == std::string::npos || cut <= eventIndent) cut = width;
-    pieces.push_back(rest.substr(0, cut));
-    rest = std::string(eventIndent, ' ') + rest.substr(rest[cut] == ' ' ? cut + 1 : cut);
-  }
-  pieces.push_back(rest);
-  return pieces;
-}
-
 class Cockpit {
  public:
   explicit Cockpit(int number) : number(number) {}
@@ -292,7 +277,8 @@ class Cockpit {
                            pace.Achieved()};
     int row = top;
     for (const std::string& line : PanelLines(clock, events)) {
-      for (const std::string& piece : Wrapped(line, static_cast<std::size_t>(COLS - left))) {
+      for (const std::string& piece :
+           PanelPieces(line, static_cast<std::size_t>(COLS - left), eventIndent)) {
         if (row < bottom) Put(row++, left, piece);
       }
     }

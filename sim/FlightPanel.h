@@ -49,6 +49,12 @@ std::vector<std::string> PanelLines(const ClockState& clock,
 // An event as the list shows it: stamped with the simulated time.
 std::string EventText(double simTime, const std::string& what);
 
+// A panel line in pieces of at most `width` characters, broken at blanks
+// where it can, but never between a number and its unit ("36.11 Mm"); the
+// pieces after the first are indented by `indent`.
+std::vector<std::string> PanelPieces(const std::string& line, std::size_t width,
+                                     std::size_t indent);
+
 // Notices the carrier's release by the focus vessel's hold: it is let go.
 // (The jump itself is told with the answer that made it.)
 class HoldWatch {

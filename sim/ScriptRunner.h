@@ -17,7 +17,8 @@ namespace sim {
 // reason. A byte-order mark before the first line is skipped.
 int RunScript(std::istream& in, std::ostream& out, std::ostream& err, int& selected);
 
-// The script commands, one a line: usage, what it does, an example.
+// The script commands, one a line: usage, what it does, an example (with
+// what it needs first); then the units the prompts take.
 std::string CommandTable();
 
 }  // namespace sim

@@ -99,7 +99,7 @@ constexpr Command commands[] = {
     {"state", "state NAME", "an object's position, velocity and holder", "state GL-01", State},
     {"vessels", "vessels", "the vessels, in order", "vessels", Vessels},
     {"focus", "focus NAME|none", "make a vessel the focus (displays reopen)", "focus ISS", Focus},
-    {"delete", "delete NAME", "remove a vessel or a body", "delete Buoy", Delete},
+    {"delete", "delete NAME", "remove a vessel or a body", "delete ISS", Delete},
     {"session", "session FILE", "end the session, start another from FILE", "session earth_moon",
      Session},
 };

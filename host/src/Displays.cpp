@@ -4,6 +4,7 @@
 #include <iterator>
 #include <map>
 
+#include "DisplayQueries.h"
 #include "ForeignDisplay.h"
 #include "ModeRegistry.h"
 #include "host/Diagnostics.h"
@@ -25,12 +26,14 @@ struct Display {
   std::string mode;
   DWORD width, height;
   MFD* object;
+  ObjectHandle followed = nullptr;  // asked about at the last drawing
 };
 
 std::map<int, Mode> modes;
 int lastModeId = 0;
 std::map<int, Display> displays;
 int lastDisplay = 0;
+Display* drawing = nullptr;  // while its page is being drawn
 
 const Mode* FindMode(const std::string& name) {
   for (const auto& [id, mode] : modes) {
@@ -148,13 +151,17 @@ std::string DisplayMode(int number) {
 }
 
 Page DrawDisplay(int number) {
-  MFD* object = DisplayObject(number);
-  if (object == nullptr) {
+  auto it = displays.find(number);
+  if (it == displays.end()) {
     Report("display " + std::to_string(number) + " is not open");
     return {};
   }
+  Display& display = it->second;
+  display.followed = nullptr;
   PageRecorder recorder;
-  object->Update(recorder.Dc());
+  drawing = &display;
+  display.object->Update(recorder.Dc());
+  drawing = nullptr;
   return recorder.Finish();
 }
 
@@ -178,6 +185,15 @@ std::vector<MenuRow> DisplayMenu(int number) {
                     row.line2 != nullptr ? std::string(row.line2, std::strlen(row.line2)) : ""});
   }
   return rows;
+}
+
+void NoteRelativeQuery(ObjectHandle object) {
+  if (drawing != nullptr) drawing->followed = object;
+}
+
+ObjectHandle FollowedObject(int number) {
+  auto it = displays.find(number);
+  return it == displays.end() ? nullptr : it->second.followed;
 }
 
 void ChangeFocus(ObjectHandle vessel) {

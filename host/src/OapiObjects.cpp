@@ -1,6 +1,7 @@
 // The host's object services: bodies, vessels, the focus vessel.
 #include <cstring>
 
+#include "DisplayQueries.h"
 #include "ObjectAccess.h"
 #include "host/Simulation.h"
 #include "host/VesselClasses.h"
@@ -27,6 +28,7 @@ void oapiGetObjectName(ObjectHandle handle, char* name, int size) {
 
 void oapiGetFocusRelativePos(ObjectHandle handle, VECTOR3* pos) {
   Object* object = LiveObject(handle, "oapiGetFocusRelativePos");
+  NoteRelativeQuery(object != nullptr ? handle : nullptr);
   Object* focus = TheWorld().Find(TheWorld().Focus());
   if (pos == nullptr) return;
   *pos = object != nullptr && focus != nullptr ? focus->pos - object->pos : VECTOR3{};

@@ -39,7 +39,7 @@ bool JauntMFD::UpdateTarget(const char* name, bool estimate) {
   failureChance = EstimateFailureChance(shipPos, destPos);
   // A hop shorter than the two objects' sizes together cannot go wrong.
   if (target != nullptr &&
-      oapiGetSize(oapiGetFocusObject()) + targetRadius > targetDistance - distanceSetting)
+      ShortHop(oapiGetSize(oapiGetFocusObject()), targetRadius, targetDistance, distanceSetting))
     failureChance = 0;
   estimateValid = true;
   return true;

@@ -40,6 +40,10 @@ MFD* DisplayObject(int number);   // null when not open
 std::string DisplayMode(int number);
 // Asks the display to draw itself on a fresh recording surface.
 Page DrawDisplay(int number);
+// The object whose position relative to the focus vessel display `number`
+// asked for when it last drew its page: the target it follows, as the host
+// sees it, whatever name the page prints. Null when it asked for none.
+ObjectHandle FollowedObject(int number);
 
 // One row of a display's button menu, as the host draws it.
 struct MenuRow {
