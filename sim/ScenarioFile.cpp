@@ -360,4 +360,15 @@ bool ReadScenarioFile(const std::string& path, Scenario& scenario, std::string& 
   return ParseScenario(text, path, scenario, error);
 }
 
+std::optional<PlacementFault> CheckNames(const Scenario& scenario) {
+  NameRegister names;
+  try {
+    for (const BodyEntry& body : scenario.bodies) names.Add(body.name, body.line);
+    for (const VesselEntry& vessel : scenario.vessels) names.Add(vessel.name, vessel.line);
+  } catch (const Rejection& r) {
+    return PlacementFault{r.line, r.reason};
+  }
+  return std::nullopt;
+}
+
 }  // namespace sim
