@@ -8,7 +8,8 @@
 #  2. msvc-i686 (clang, lld-link): JauntMFD.dll for the real host's
 #     Microsoft ABI, its imports and exports, and the end-to-end scripts flown
 #     through it by the stand-in Orbiter.exe on that world.
-# Then packs build/JauntMFD.zip (tools/package.sh).
+# Then packs and checks what a pilot downloads, one zip per build of the
+# module (tools/package.sh).
 set -eu
 cd "$(dirname "$0")/.."
 
@@ -25,9 +26,13 @@ for preset in windows-i686 msvc-i686; do
   [ "$status" -eq 0 ] || break
 done
 # What a pilot installs, built from the DLL just tested.
-[ "$status" -eq 0 ] && { tools/package.sh >/dev/null || status=1; }
+packed=
 if [ "$status" -eq 0 ]; then
-  echo "== Windows suites passed, build/JauntMFD.zip packed"
+  packed=$(tools/package.sh) || status=1
+  packed=$(echo "$packed" | sed -n 's/^package: //p')
+fi
+if [ "$status" -eq 0 ]; then
+  echo "== Windows suites passed, packed:" $packed
 else
   echo "== Windows suites FAILED"
 fi
