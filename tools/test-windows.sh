@@ -9,7 +9,8 @@
 #  2. msvc-ARCH (clang, lld-link): JauntMFD.dll for the real host's
 #     Microsoft ABI, its imports and exports, and the end-to-end scripts flown
 #     through it by the stand-in Orbiter.exe on that world.
-# Then packs the zips a pilot installs (tools/package.sh).
+# Then packs and checks what a pilot downloads, one zip per build of the
+# module (tools/package.sh).
 set -eu
 cd "$(dirname "$0")/.."
 
@@ -33,9 +34,13 @@ status=0
 suite windows-i686 && suite msvc-i686 && suite windows-x86_64 build && suite msvc-x86_64 ||
   status=1
 # What a pilot installs, built from the DLLs just tested.
-[ "$status" -eq 0 ] && { tools/package.sh >/dev/null || status=1; }
+packed=
 if [ "$status" -eq 0 ]; then
-  echo "== Windows suites passed, the zips packed"
+  packed=$(tools/package.sh) || status=1
+  packed=$(echo "$packed" | sed -n 's/^package: //p')
+fi
+if [ "$status" -eq 0 ]; then
+  echo "== Windows suites passed, packed:" $packed
 else
   echo "== Windows suites FAILED"
 fi
