@@ -3,6 +3,17 @@
 // host's own declarations of them.
 #include "WorldBridge.h"
 
+namespace {
+
+// A vector of an object that a service of the world writes.
+VECTOR3 VectorOf(void (*service)(void*, BridgeVector*), OBJHANDLE object) {
+  BridgeVector v{};
+  service(object, &v);
+  return FromBridge(v);
+}
+
+}  // namespace
+
 int oapiRegisterMFDMode(MFDMODESPEC& spec) {
   return world->registerMode(spec.name, spec.key, reinterpret_cast<BridgeModeProc>(spec.msgproc));
 }
@@ -20,14 +31,10 @@ void oapiGetObjectName(OBJHANDLE hObj, char* name, int n) {
   world->objectName(hObj, name, n);
 }
 void oapiGetFocusRelativePos(OBJHANDLE hObj, VECTOR3* pos) {
-  BridgeVector v{};
-  world->focusRelativePos(hObj, &v);
-  *pos = FromBridge(v);
+  *pos = VectorOf(world->focusRelativePos, hObj);
 }
 void oapiGetFocusRelativeVel(OBJHANDLE hObj, VECTOR3* vel) {
-  BridgeVector v{};
-  world->focusRelativeVel(hObj, &v);
-  *vel = FromBridge(v);
+  *vel = VectorOf(world->focusRelativeVel, hObj);
 }
 double oapiGetSize(OBJHANDLE hObj) {
   return world->size(hObj);
@@ -36,14 +43,10 @@ double oapiGetMass(OBJHANDLE hObj) {
   return world->mass(hObj);
 }
 void oapiGetGlobalPos(OBJHANDLE hObj, VECTOR3* pos) {
-  BridgeVector v{};
-  world->globalPos(hObj, &v);
-  *pos = FromBridge(v);
+  *pos = VectorOf(world->globalPos, hObj);
 }
 void oapiGetGlobalVel(OBJHANDLE hObj, VECTOR3* vel) {
-  BridgeVector v{};
-  world->globalVel(hObj, &v);
-  *vel = FromBridge(v);
+  *vel = VectorOf(world->globalVel, hObj);
 }
 DWORD oapiGetGbodyCount() {
   return world->gbodyCount();

@@ -12,23 +12,11 @@ cmake_minimum_required(VERSION 3.25)
 #         -DNM=<llvm-nm> (-DOBJECT=<probe.obj> | -DNAMES=<name;...>)
 #         [-DHOST_EXPORTS=<list>] -P host_declarations_test.cmake
 include(${CMAKE_CURRENT_LIST_DIR}/HostNames.cmake)
+include(${CMAKE_CURRENT_LIST_DIR}/../../src/plugin/msvc/DeclaredNames.cmake)
 
 set(names ${NAMES})
 if(OBJECT)
-  execute_process(COMMAND ${NM} --undefined-only --format=just-symbols ${OBJECT}
-                  OUTPUT_VARIABLE undefined RESULT_VARIABLE result)
-  if(NOT result EQUAL 0)
-    message(FATAL_ERROR "llvm-nm failed on ${OBJECT}")
-  endif()
-  string(REPLACE "\n" ";" undefined "${undefined}")
-  foreach(symbol IN LISTS undefined)
-    string(REGEX REPLACE "^__imp_" "" symbol "${symbol}")  # imported: through its pointer
-    # C++ names; the C library's and the runtime's (operator delete, the
-    # type descriptors' table) are not the host's.
-    if(symbol MATCHES "^\\?" AND NOT symbol MATCHES "^\\?\\?(3@|_7type_info)")
-      list(APPEND names "${symbol}")
-    endif()
-  endforeach()
+  declared_host_names(${OBJECT} names)
 endif()
 list(LENGTH names count)
 if(count EQUAL 0)

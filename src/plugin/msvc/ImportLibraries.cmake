@@ -34,6 +34,7 @@ foreach(name Orbiter msvcrt kernel32 gdi32)
       OUTPUT ${def}
       COMMAND ${CMAKE_COMMAND} -DOUT=${def} ${from} -P ${CMAKE_CURRENT_LIST_DIR}/X64ImportList.cmake
       DEPENDS ${inputs} ${CMAKE_CURRENT_LIST_DIR}/X64ImportList.cmake
+              ${CMAKE_CURRENT_LIST_DIR}/DeclaredNames.cmake
       COMMENT "Import list ${name}.def for the 64-bit host")
   endif()
   set(lib ${importDir}/${name}.lib)
