@@ -20,7 +20,7 @@
 
 namespace {
 
-constexpr double gravitationalConstant = 6.67e-11;
+constexpr double estimateG = 6.67e-11;
 const VECTOR3 jumpFrom = MakeVector(1.2e11, 2.0e10, -3.0e9);
 const VECTOR3 jumpTo = MakeVector(-4.0e10, 9.0e10, 6.0e9);
 
@@ -77,7 +77,7 @@ void BM_EstimateFloor(benchmark::State& state) {
         const double dy = sample[k].y - pos[b].y;
         const double dz = sample[k].z - pos[b].z;
         const double d2 = dx * dx + dy * dy + dz * dz;
-        if (d2 > 10) sum[k] += gravitationalConstant * mass[b] / d2;
+        if (d2 > 10) sum[k] += estimateG * mass[b] / d2;
       }
     }
     benchmark::DoNotOptimize(*std::max_element(sum, sum + 10));

@@ -59,7 +59,7 @@ void BM_GravityFloor(benchmark::State& state) {
   std::vector<double> gm;
   for (ObjectHandle body : world.Bodies()) {
     bodies.push_back(world.Find(body)->pos);
-    gm.push_back(host::gravitationalConstant * world.Find(body)->mass);
+    gm.push_back(host::worldG * world.Find(body)->mass);
   }
   for (ObjectHandle vessel : world.Vessels()) vessels.push_back(world.Find(vessel)->pos);
   for (auto _ : state) {

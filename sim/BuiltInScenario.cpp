@@ -50,7 +50,7 @@ VesselEntry InEarthOrbit(const char* name, const char* className, double size, d
                                     std::sin(angle) * std::sin(inclination));
   const VECTOR3 along = MakeVector(-std::sin(angle), std::cos(angle) * std::cos(inclination),
                                    std::cos(angle) * std::sin(inclination));
-  const double speed = std::sqrt(host::gravitationalConstant * earthMass / r);
+  const double speed = std::sqrt(host::worldG * earthMass / r);
   VesselEntry vessel;
   vessel.name = name;
   vessel.className = className;

@@ -19,7 +19,7 @@ namespace sim {
 
 namespace {
 
-constexpr double metresPerAU = 149597870700.0;  // IAU 2012
+constexpr double ephemerisAU = 149597870700.0;  // m, IAU 2012: the AU the ephemeris is given in
 constexpr double degree = std::numbers::pi / 180;
 constexpr double mjdToJd = 2400000.5;
 
@@ -28,7 +28,7 @@ using HelioFunction = void (*)(double jd, ln_helio_posn* position);
 VECTOR3 FromHelio(HelioFunction function, double jd) {
   ln_helio_posn p;
   function(jd, &p);
-  const double l = p.L * degree, b = p.B * degree, r = p.R * metresPerAU;
+  const double l = p.L * degree, b = p.B * degree, r = p.R * ephemerisAU;
   return MakeVector(r * std::cos(b) * std::cos(l), r * std::cos(b) * std::sin(l), r * std::sin(b));
 }
 

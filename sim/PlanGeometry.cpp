@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <limits>
 
+#include "display/PageUnits.h"
 #include "jump/Scatter.h"
 #include "planning/Destination.h"
 
@@ -16,7 +17,6 @@ using host::Length;
 
 namespace {
 
-constexpr double pageAU = 1.5e11;     // m, the AU the page prints
 constexpr double mattersShare = 0.1;  // of a sample's whole pull
 constexpr double nearReaches = 4;     // how far a body may lie and still fix the plane
 // A body whose offset from the path's line is below this share of its

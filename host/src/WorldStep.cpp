@@ -88,7 +88,7 @@ void World::TrackBodies(double t0, double t1) {
     BodyTrack& track = tracks[i];
     track.Clear();
     track.body = body.handle;
-    track.gm = gravitationalConstant * body.mass;
+    track.gm = worldG * body.mass;
     track.radius = body.size;
     if (!body.ephemeris) {
       track.pieces.push_back(PathPiece::Uniform(t0, body.pos, body.vel));

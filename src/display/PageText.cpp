@@ -2,6 +2,7 @@
 
 #include <string.h>
 
+#include "display/PageUnits.h"
 #include "display/TextFormat.h"
 
 namespace {
@@ -14,11 +15,10 @@ struct DistanceUnit {
   const char* withoutAU;
 };
 
-// The page's AU is 1.5e11 m.
 constexpr DistanceUnit units[] = {
-    {1e9, 1e-9, 0.006666666666666667, "%.2f Gm (%.3f AU)", "%.2f Gm"},
-    {1e6, 1e-6, 6.666666666666667e-06, "%.2f Mm (%.3f AU)", "%.2f Mm"},
-    {1000, 0.001, 6.666666666666667e-09, "%.2f Km (%.3f AU)", "%.2f Km"},
+    {1e9, 1e-9, 1e9 / pageAU, "%.2f Gm (%.3f AU)", "%.2f Gm"},
+    {1e6, 1e-6, 1e6 / pageAU, "%.2f Mm (%.3f AU)", "%.2f Mm"},
+    {1000, 0.001, 1000 / pageAU, "%.2f Km (%.3f AU)", "%.2f Km"},
 };
 
 }  // namespace

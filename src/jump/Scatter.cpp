@@ -4,7 +4,7 @@
 
 namespace {
 constexpr double safeChance = 0.5;
-constexpr double drawScale = 3.051850947599719e-05;  // 1/32767
+constexpr double drawScale = 1.0 / 32767;  // a draw of 32767 is the whole scale
 }  // namespace
 
 bool JumpSafe(double failureChance) {

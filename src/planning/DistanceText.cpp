@@ -7,7 +7,9 @@
 
 namespace {
 
-constexpr double metresPerAU = 149597870691.0;  // the input's AU; the page uses 1.5e11
+// The AU of a typed distance, in metres; the page prints with its own
+// (display/PageUnits.h).
+constexpr double inputAU = 149597870691.0;
 
 double PrefixFactor(char prefix) {
   switch (prefix) {
@@ -22,7 +24,7 @@ double PrefixFactor(char prefix) {
       return 1e9;
     case 'A':
     case 'a':
-      return metresPerAU;
+      return inputAU;
     default:
       return 0;
   }

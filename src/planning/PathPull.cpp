@@ -5,7 +5,10 @@
 namespace {
 
 constexpr double sampleStep = 1.0 / 9;
-constexpr double gravitationalConstant = 6.67e-11;
+// The estimate's gravitational constant, m³ kg⁻¹ s⁻², to three figures: the
+// figures the page shows are worked out with it. (The world moves its
+// vessels with a finer one, worldG.)
+constexpr double estimateG = 6.67e-11;
 constexpr double minimumSquaredDistance = 10;  // m²; closer bodies add nothing
 constexpr double scaleBelowCertainty = 0.5;
 
@@ -31,7 +34,7 @@ void AddBodyPull(PathPull& path, const VECTOR3& bodyPos, double mass, bool lastB
   for (int k = 0; k < pathSamples; ++k) {
     const double d2 = SquaredDistance(path.sample[k], bodyPos);
     if (d2 > minimumSquaredDistance) {
-      path.sum[k] += gravitationalConstant * mass / d2;
+      path.sum[k] += estimateG * mass / d2;
       // The last body's pull is the last term of every sum, so the peak
       // is taken once the sums are complete.
       if (lastBody && path.sum[k] > path.peak) {
@@ -44,7 +47,7 @@ void AddBodyPull(PathPull& path, const VECTOR3& bodyPos, double mass, bool lastB
 
 double BodyPull(const VECTOR3& bodyPos, double mass, const VECTOR3& at) {
   const double d2 = SquaredDistance(at, bodyPos);
-  return d2 > minimumSquaredDistance ? gravitationalConstant * mass / d2 : 0;
+  return d2 > minimumSquaredDistance ? estimateG * mass / d2 : 0;
 }
 
 double FailureChanceOf(double peak) {

@@ -33,7 +33,7 @@ class ConservationTest : public FreeFlightTest, public ::testing::WithParamInter
 
 TEST_P(ConservationTest, LoneOrbitKeepsEnergyAndAngularMomentumOverAThousandRevolutions) {
   const Orbit& orbit = GetParam();
-  constexpr double mass = testing_world::earthMass, gm = host::gravitationalConstant * mass;
+  constexpr double mass = testing_world::earthMass, gm = host::worldG * mass;
   const double a = std::cbrt(gm * std::pow(orbit.period / (2 * std::numbers::pi), 2));
   const double periapsis = a * (1 - orbit.eccentricity);
   const double speed = std::sqrt(gm * (1 + orbit.eccentricity) / periapsis);
@@ -92,7 +92,7 @@ struct Touchdown {
 };
 
 constexpr double moonMass = 7.346e22, moonRadius = 1.7374e6;
-const double moonGm = host::gravitationalConstant * moonMass;
+const double moonGm = host::worldG * moonMass;
 
 double FallSpeed(double from) {  // from rest at `from` to the surface
   return std::sqrt(2 * moonGm * (1 / moonRadius - 1 / from));
@@ -180,7 +180,7 @@ TEST_F(FreeFlightTest, RestingVesselIsLiftedByAnAttachmentOrFreedWhenItsBodyGoes
 
 TEST_F(FreeFlightTest, TightOrbitInALongStepEndsLessAccurateNotLate) {
   // Ten seconds an orbit, in one time step of a day: the substeps run out.
-  const double gm = host::gravitationalConstant * testing_world::earthMass;
+  const double gm = host::worldG * testing_world::earthMass;
   const double r = std::cbrt(gm * 25 / (std::numbers::pi * std::numbers::pi));
   AddBody("Dense", testing_world::earthMass, 0.5 * r, MakeVector(0, 0, 0));
   const ObjectHandle ship =

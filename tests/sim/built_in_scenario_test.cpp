@@ -36,7 +36,7 @@ TEST_F(BuiltInScenarioTest, SunFirstThenThePlanetsAndTheMoon) {
 }
 
 TEST_F(BuiltInScenarioTest, GliderCirclesAtGeostationaryDistanceFacingAlong) {
-  const double earthGm = host::gravitationalConstant * Named("Earth").mass;
+  const double earthGm = host::worldG * Named("Earth").mass;
   const host::Object& glider = Named("GL-01");
   const host::Object& earth = Named("Earth");
   EXPECT_EQ(host::TheWorld().Focus(), glider.handle);

@@ -16,8 +16,9 @@
 
 namespace host {
 
-// The gravitational constant of the world's own gravity, m³ kg⁻¹ s⁻².
-inline constexpr double gravitationalConstant = 6.67430e-11;
+// The gravitational constant of the world's own gravity, m³ kg⁻¹ s⁻²
+// (CODATA 2018). The module's safety estimate has its own, estimateG.
+inline constexpr double worldG = 6.67430e-11;
 
 enum class ObjectKind { Body, Vessel };
 
