@@ -39,12 +39,10 @@ class MFD2 : public MFD {
   virtual bool Update2() { return false; }
 };
 
-// The size of a character of the host's display font.
-constexpr DWORD charWidth = 8, charHeight = 16;
-
 using ModeProc = OAPI_MSGTYPE (*)(UINT msg, UINT mfd, WPARAM wparam, LPARAM lparam);
 
-void* Open(BridgeModeProc proc, uint32_t width, uint32_t height, void* vessel) {
+void* Open(BridgeModeProc proc, uint32_t width, uint32_t height, void* vessel, uint32_t charWidth,
+           uint32_t charHeight) {
   const auto message = reinterpret_cast<ModeProc>(proc);
   const auto lparam = reinterpret_cast<LPARAM>(vessel);
   MFDMODEOPENSPEC openSpec{static_cast<int>(width), static_cast<int>(height), nullptr};

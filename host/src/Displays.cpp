@@ -62,7 +62,7 @@ MFD* CreateDisplayObject(const Mode& mode, DWORD width, DWORD height) {
   if (mode.driver == nullptr) {
     object = AskMode(mode, width, height, vessel);
   } else if (void* foreign = mode.driver->open(reinterpret_cast<BridgeModeProc>(mode.proc), width,
-                                               height, vessel)) {
+                                               height, vessel, charWidth, charHeight)) {
     object = new ForeignDisplay(*mode.driver, foreign, width, height, vessel);
   }
   // The host's font, written into the object as the host does.

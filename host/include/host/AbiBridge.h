@@ -38,8 +38,10 @@ typedef bool (*BridgeInputCallback)(void* id, char* text, void* usrdata);
 // returned; `vessel` a vessel interface this host handed out.
 struct DisplayDriver {
   // Asks the mode for a display as the host does (OAPI_MSG_MFD_OPENEDEX,
-  // then OAPI_MSG_MFD_OPENED) and checks it; null when it opened none.
-  void* (*open)(BridgeModeProc proc, uint32_t width, uint32_t height, void* vessel);
+  // then OAPI_MSG_MFD_OPENED), checks it and writes the host's character
+  // cell into it; null when it opened none.
+  void* (*open)(BridgeModeProc proc, uint32_t width, uint32_t height, void* vessel,
+                uint32_t charWidth, uint32_t charHeight);
   void (*destroy)(void* display);
   void (*update)(void* display, void* hdc);
   int (*consumeKeyBuffered)(void* display, uint32_t key);
