@@ -10,6 +10,7 @@
 #include <array>
 #include <cmath>
 #include <limits>
+#include <optional>
 
 // Odeint copies a stepper whose scratch arrays are not yet written, which
 // gcc takes for a use of uninitialised values.
@@ -169,6 +170,70 @@ bool Same(const VECTOR3& a, const VECTOR3& b) {
   return a.x == b.x && a.y == b.y && a.z == b.z;
 }
 
+// Where the flight starts, against the primary: the state the last step
+// left when the vessel has not been moved since (so that no rounding
+// through the global frame creeps in from step to step), else the vessel's
+// own; and the first substep's length.
+struct Start {
+  State y;
+  double substep;
+};
+
+Start StartAgainst(const BodyTrack& track, const VECTOR3& pos, const VECTOR3& vel, double t0,
+                   double t1, const FlightMemory& memory) {
+  const PathPiece& piece = track.PieceAt(t0);
+  const VECTOR3 primaryPos = piece.Position(t0);
+  VECTOR3 x = memory.x, v = memory.v;
+  if (track.body != memory.primary || !Same(primaryPos, memory.primaryPos) ||
+      !Same(pos, memory.pos) || !Same(vel, memory.vel)) {
+    x = pos - primaryPos;
+    v = vel - piece.Velocity(t0);
+  }
+  const double r = Length(x);
+  const double timeScale = std::sqrt(r * r * r / track.gm);
+  double substep = memory.substep > 0 ? std::min(memory.substep, largestCarriedShare * timeScale)
+                                      : firstSubstepShare * timeScale;
+  if (!(substep > 0)) substep = t1 - t0;
+  return {State{x.x, x.y, x.z, v.x, v.y, v.z}, substep};
+}
+
+// The integration under way: the equations, the stepper and the length its
+// error control asks of the next substep. After too many trials the rest
+// of the step is flown in equal substeps of `fixedLength`, unchecked.
+struct Integration {
+  Motion motion;
+  Stepper stepper;
+  double substep;
+  double fixedLength = 0;
+};
+
+// One substep from (t, y), to the end of the primary's path piece or to t1
+// at the most. The time reached, with the state there in `next`; nothing
+// when the error control refused it, with a shorter substep to try next.
+std::optional<double> TrySubstep(Integration& integration, const BodyTrack& track, const State& y,
+                                 double t, double t1, State& next) {
+  // Substeps end where the primary's path goes on to its next piece.
+  const PathPiece& piece = track.PieceFrom(t);
+  const double limit = std::min(t1, piece.end);
+  integration.motion.path = &piece;
+  const double wanted = std::max(integration.substep, integration.fixedLength);
+  const bool toLimit = wanted >= limit - t;
+  double length = toLimit ? limit - t : wanted;
+  if (integration.fixedLength > 0) {
+    integration.stepper.stepper().do_step(integration.motion, y, t, next, length);
+  } else {
+    double proposed = length, clock = t;
+    if (integration.stepper.try_step(integration.motion, y, clock, next, proposed) !=
+        odeint::success) {
+      integration.substep = proposed;
+      return std::nullopt;
+    }
+    integration.substep = toLimit ? std::max(integration.substep, proposed) : proposed;
+  }
+  // Ends meet exactly; a step below the clock's resolution ends the piece.
+  return length >= limit - t || t + length <= t ? limit : t + length;
+}
+
 }  // namespace
 
 Flight Drift(const VECTOR3& pos, const VECTOR3& vel, double dt) {
@@ -194,58 +259,30 @@ Flight FlyFree(const std::vector<BodyTrack>& tracks, const VECTOR3& pos, const V
   const std::size_t primary = HardestPull(tracks, pos, t0);
   if (primary == tracks.size()) return drift;  // nothing pulls
   const BodyTrack& track = tracks[primary];
-  const PathPiece& start = track.PieceAt(t0);
-  const VECTOR3 primaryPos = start.Position(t0);
-  VECTOR3 x = memory.x, v = memory.v;
-  if (track.body != memory.primary || !Same(primaryPos, memory.primaryPos) ||
-      !Same(pos, memory.pos) || !Same(vel, memory.vel)) {
-    x = pos - primaryPos;
-    v = vel - start.Velocity(t0);
-  }
-  State y{x.x, x.y, x.z, v.x, v.y, v.z};
+  const Start start = StartAgainst(track, pos, vel, t0, t1, memory);
+  State y = start.y;
+  Integration integration{Motion{&tracks, primary, nullptr},
+                          Stepper{ScaledError(track.gm), StepControl()}, start.substep};
 
-  const double r = Length(x);
-  const double timeScale = std::sqrt(r * r * r / track.gm);
-  double h = memory.substep > 0 ? std::min(memory.substep, largestCarriedShare * timeScale)
-                                : firstSubstepShare * timeScale;
-  if (!(h > 0)) h = t1 - t0;
-  Motion motion{&tracks, primary, nullptr};
-  Stepper stepper{ScaledError(track.gm), StepControl()};
-
-  double t = t0, fallback = 0;
+  double t = t0;
   for (int trials = 0; t < t1; ++trials) {
-    // Substeps end where the primary's path goes on to its next piece.
-    const PathPiece& piece = track.PieceFrom(t);
-    const double limit = std::min(t1, piece.end);
-    motion.path = &piece;
     if (trials == substepTrials) {
-      fallback = (t1 - t) / fallbackSubsteps;
+      integration.fixedLength = (t1 - t) / fallbackSubsteps;
       flight.rough = true;
     }
-    const bool cut = std::max(h, fallback) >= limit - t;
-    double taken = cut ? limit - t : std::max(h, fallback);
-    double trial = taken, clock = t;
     State next;
-    if (fallback > 0) {
-      stepper.stepper().do_step(motion, y, t, next, taken);
-    } else if (stepper.try_step(motion, y, clock, next, trial) == odeint::success) {
-      h = cut ? std::max(h, trial) : trial;
-    } else {
-      h = trial;
-      continue;
-    }
-    // Ends meet exactly; a step below the clock's resolution ends the piece.
-    const double reached = taken >= limit - t || t + taken <= t ? limit : t + taken;
+    const std::optional<double> reached = TrySubstep(integration, track, y, t, t1, next);
+    if (!reached) continue;
     if (!IsFinite(next)) {
       flight.outcome = Flight::Outcome::NotFinite;
       return flight;
     }
-    const RelativeState a{t, PositionOf(y), VelocityOf(y)};
-    const RelativeState b{reached, PositionOf(next), VelocityOf(next)};
-    if (const std::optional<Contact> contact = FirstContact(tracks, primary, a, b))
+    const RelativeState from{t, PositionOf(y), VelocityOf(y)};
+    const RelativeState to{*reached, PositionOf(next), VelocityOf(next)};
+    if (const std::optional<Contact> contact = FirstContact(tracks, primary, from, to))
       return Touched(*contact, flight.rough);
     y = next;
-    t = reached;
+    t = *reached;
   }
   const PathPiece& end = track.PieceAt(t1);
   const VECTOR3 primaryEnd = end.Position(t1);
@@ -255,8 +292,8 @@ Flight FlyFree(const std::vector<BodyTrack>& tracks, const VECTOR3& pos, const V
     flight.outcome = Flight::Outcome::NotFinite;
     return flight;
   }
-  memory =
-      FlightMemory{h, track.body, PositionOf(y), VelocityOf(y), flight.pos, flight.vel, primaryEnd};
+  memory = FlightMemory{integration.substep, track.body, PositionOf(y), VelocityOf(y),
+                        flight.pos,          flight.vel, primaryEnd};
   return flight;
 }
 
