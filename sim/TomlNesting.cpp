@@ -25,7 +25,7 @@ class NestingScan {
         ReadHeader();
       } else {
         lineStart = false;
-        Token(c);
+        ScanToken(c);
       }
     }
     return deepest;
@@ -38,7 +38,9 @@ class NestingScan {
     int levels;
   };
 
-  void Token(char c) {
+  // One token outside strings' content and comments: punctuation, a bare
+  // word or a quoted string, with what it does to the key being read.
+  void ScanToken(char c) {
     // A value that begins like a number or a date is read by the parser up
     // to what ends a value, quotes included, asking of each character
     // whether it is white space. (Each such stretch is looked at once.)
@@ -48,11 +50,11 @@ class NestingScan {
       for (scannedTo = at;
            scannedTo < text.size() && ends.find(text[scannedTo]) == std::string_view::npos;
            ++scannedTo)
-        if (Foreign(text[scannedTo])) NoteForeign();
+        if (Foreign(text[scannedTo])) NoteForeignByte();
     }
     if (c == '"' || c == '\'') {
       SkipString(c);
-      Part();
+      CountKeyPart();
     } else if (c == '.') {
       ++at;
       afterDot = chain > 0;
@@ -81,10 +83,10 @@ class NestingScan {
       const std::size_t start = at;
       SkipBare();
       for (std::size_t i = start; i < at; ++i) {
-        if (Foreign(text[i])) NoteForeign();
+        if (Foreign(text[i])) NoteForeignByte();
       }
       if (at > start) {
-        Part();
+        CountKeyPart();
         return;
       }
       // A bracket out of place: it ends any key, and the parser will object.
@@ -100,18 +102,19 @@ class NestingScan {
     keyParts = 0;
     chain = 0;
     inValue = array;
-    Note(base);
+    NoteDepth(base);
   }
 
   // A bare word or a quoted string: in a key, one more part of it.
-  void Part() {
+  void CountKeyPart() {
     if (inValue) return;
     chain = afterDot ? chain + 1 : 1;
     afterDot = false;
-    Note(base + chain);
+    NoteDepth(base + chain);
   }
 
-  void Note(int depth) {
+  // A key, or an inline table or array, reached `depth`.
+  void NoteDepth(int depth) {
     if (depth > deepest.depth) {
       deepest.depth = depth;
       deepest.line = line;
@@ -119,7 +122,7 @@ class NestingScan {
   }
 
   static bool Foreign(char c) { return static_cast<unsigned char>(c) >= 0x80; }
-  void NoteForeign() {
+  void NoteForeignByte() {
     if (deepest.foreignLine == 0) deepest.foreignLine = line;
   }
 
@@ -146,7 +149,7 @@ class NestingScan {
       if (text[at] == ' ' || text[at] == '\t' || text[at] == '\r')
         ++at;
       else
-        Token(text[at]);
+        ScanToken(text[at]);
     }
     while (at < text.size() && text[at] == ']') ++at;
     base = chain;
@@ -189,7 +192,7 @@ class NestingScan {
         while (next < text.size() &&
                std::string_view(" \t\r\n").find(text[next]) != std::string_view::npos)
           ++next;
-        if (next < text.size() && Foreign(text[next])) NoteForeign();
+        if (next < text.size() && Foreign(text[next])) NoteForeignByte();
       }
       at += (c == '\\' && quote == '"' && at + 1 < text.size()) ? 2 : 1;
       if (c == '\\' && quote == '"' && text[at - 1] == '\n') ++line;
