@@ -13,7 +13,7 @@
 #include "FuzzWorld.h"
 #include "Invariants.h"
 #include "host/Displays.h"
-#include "jump/ExecuteJump.h"
+#include "jump/ConfirmAnswer.h"
 #include "planning/InputPrompts.h"
 
 namespace {

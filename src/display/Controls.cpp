@@ -3,7 +3,7 @@
 // goes through the key of its row.
 #include "display/JauntMFD.h"
 #include "display/TextFormat.h"
-#include "jump/ExecuteJump.h"
+#include "jump/ConfirmAnswer.h"
 #include "planning/InputPrompts.h"
 
 namespace {

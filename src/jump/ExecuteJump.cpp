@@ -1,7 +1,5 @@
 // The confirmed jump: the ship is handed to a carrier vessel created at the
 // destination, which lets it go a few time steps later.
-#include "jump/ExecuteJump.h"
-
 #include <math.h>
 #include <string.h>
 
@@ -98,11 +96,4 @@ bool JauntMFD::ExecuteJump() {
   releasePending = true;
   StartRelease(*this);
   return attached;
-}
-
-bool OnConfirmEntered(void* /*id*/, char* text, void* userData) {
-  if (strcmp(text, "y") == 0 || strcmp(text, "Y") == 0) {
-    if (JauntMFD* display = DisplayFromToken(userData)) display->ExecuteJump();
-  }
-  return true;
 }

@@ -16,7 +16,7 @@
 #include <new>
 #include <string>
 
-#include "jump/ExecuteJump.h"
+#include "jump/ConfirmAnswer.h"
 #include "planning/InputPrompts.h"
 #include "support/FakeRandom.h"
 #include "support/FixedSurface.h"

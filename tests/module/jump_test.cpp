@@ -4,7 +4,7 @@
 
 #include "host/InputBox.h"
 #include "host/VesselClasses.h"
-#include "jump/ExecuteJump.h"
+#include "jump/ConfirmAnswer.h"
 #include "support/FakeRandom.h"
 #include "support/ModuleTest.h"
 
