@@ -1,7 +1,12 @@
 // The stand-in host's world, as plug-ins see it through the host services.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
+#include <vector>
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
 
 #include "plugin/HostServices.h"
 #include "support/HostTest.h"
@@ -87,6 +92,40 @@ TEST_F(HostWorldTest, CreatedVesselStateIsRelativeToTheRecordsBody) {
   EXPECT_EQ(oapiCreateVesselEx("x", "jauntdummy", &record), nullptr);
   EXPECT_EQ(host::Reports().size(), 2u);
   host::ClearReports();
+}
+
+// Handles of removed objects are never handed out again, and what the
+// objects held is released: a long run of vessels made and removed, as
+// jumps make and remove their carriers, keeps the memory it started with.
+TEST_F(HostWorldTest, RemovedObjectsLeaveNeitherTheirHandlesNorTheirMemory) {
+  const ObjectHandle first = AddVessel("jaunt_dummy", MakeVector(0, 0, 0));
+  oapiGetVesselInterface(first)->CreateAttachment(false, {}, {}, {}, "DUMMY");
+  host::TheWorld().Remove(first);
+  const ObjectHandle second = AddVessel("jaunt_dummy", MakeVector(0, 0, 0));
+  EXPECT_NE(second, first);
+  EXPECT_EQ(host::TheWorld().Find(first), nullptr);
+  EXPECT_TRUE(host::TheWorld().IsStale(first));
+  EXPECT_FALSE(host::TheWorld().IsStale(second));
+  host::TheWorld().Remove(second);
+  const auto heapInUse = [] {
+#ifdef __GLIBC__
+    return mallinfo2().uordblks;
+#else
+    return std::size_t{0};
+#endif
+  };
+  std::vector<void*> handed{first, second};
+  handed.reserve(200002);
+  const std::size_t before = heapInUse();
+  for (int jump = 0; jump < 100000; ++jump) {
+    const ObjectHandle carrier = AddVessel("jaunt_dummy", MakeVector(0, 0, 0));
+    handed.push_back(carrier);
+    handed.push_back(oapiGetVesselInterface(carrier)->CreateAttachment(false, {}, {}, {}, "DUMMY"));
+    host::TheWorld().Remove(carrier);
+  }
+  EXPECT_LT(heapInUse(), before + 64 * 1024);  // 8 MB grew here before
+  std::sort(handed.begin(), handed.end());
+  EXPECT_EQ(std::adjacent_find(handed.begin(), handed.end()), handed.end());
 }
 
 class AttachmentTest : public HostWorldTest {

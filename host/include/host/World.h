@@ -82,8 +82,8 @@ class World {
 
   ObjectHandle AddBody(const BodySpec& spec);
   ObjectHandle AddVessel(const VesselSpec& spec);
-  // Removes a body or vessel; its handle is never valid again. A removed
-  // vessel lets go of its children and of its parent.
+  // Removes a body or vessel and releases what it held; its handle is never
+  // valid again. A removed vessel lets go of its children and of its parent.
   bool Remove(ObjectHandle handle);
   void Clear();
 
@@ -140,15 +140,29 @@ class World {
   void PutOnRails(Object& body);  // where its ephemeris has it at the world's date
   void FlyFreeVessel(Object& vessel, double t0, double t1);
 
-  // Handles are serial numbers that are never reused, so a removed object's
-  // handle can always be told from a live one. Indexed by serial: the live
-  // object of each handle, null once it is gone (and for attachment points,
-  // which live in their vessels). A plain array keeps the lookup that every
-  // host service makes to one indexed load.
-  std::vector<Object*> liveIndex{nullptr};
+  // Handles. A handle names a slot of `slots` and the slot's generation at
+  // the time it was handed out. A slot freed by a removal is taken again by
+  // a later object, a generation on, so the index stays as large as the most
+  // objects (and attachment points) alive at once, yet no handle is handed
+  // out twice in the world's life: a removed object's handle is always told
+  // from a live one. A slot whose generations run out is never taken again.
+  // A plain array keeps the lookup that every host service makes to one
+  // indexed load.
+  struct Slot {
+    Object* object = nullptr;  // null for attachment points, which live in their vessels
+    std::uintptr_t generation = 0;
+  };
+  void FreeHandle(const void* handle);
+  std::vector<Slot> slots{Slot{}};  // slot 0 stays empty: a null handle names nothing
+  std::vector<std::size_t> freeSlots;
   std::vector<std::unique_ptr<Object>> objects;
   std::vector<ObjectHandle> bodies, vessels;
-  std::vector<std::unique_ptr<VESSEL>> interfaces;  // kept until Clear: never dangle
+  // Interfaces are never deleted while the world lasts, so that a plug-in
+  // that kept one of a removed vessel is refused rather than crashed. Those
+  // of removed vessels wait here, and the oldest serves a new vessel once
+  // more than a few are waiting: what they hold stays bounded.
+  std::vector<std::unique_ptr<VESSEL>> interfaces;
+  std::deque<std::unique_ptr<VESSEL>> retiredInterfaces;
   ObjectHandle focus = nullptr;
   double epochMjd = j2000Mjd;
   double time = 0;
