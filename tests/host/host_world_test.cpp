@@ -88,9 +88,16 @@ TEST_F(HostWorldTest, CreatedVesselStateIsRelativeToTheRecordsBody) {
   EXPECT_EQ(made.className, "jauntdummy");
 
   EXPECT_EQ(oapiCreateVesselEx("x", "no-such-class", &record), nullptr);
+  // Outside the world's bounds, once the body's state is added.
+  record.rpos = MakeVector(-1e11, 0, 1e18 + 1e3);
+  EXPECT_EQ(oapiCreateVesselEx("far", "jauntdummy", &record), nullptr);
+  record.rpos = MakeVector(7e6, 0, 0);
+  record.rvel = MakeVector(0, 299792458.0 - 2e4, 0);
+  EXPECT_EQ(oapiCreateVesselEx("fast", "jauntdummy", &record), nullptr);
   record.version = 1;
   EXPECT_EQ(oapiCreateVesselEx("x", "jauntdummy", &record), nullptr);
-  EXPECT_EQ(host::Reports().size(), 2u);
+  EXPECT_EQ(host::Reports().size(), 4u);
+  EXPECT_EQ(host::TheWorld().Vessels().size(), 1u);
   host::ClearReports();
 }
 

@@ -19,6 +19,12 @@ namespace host {
 // The gravitational constant of the world's own gravity, m³ kg⁻¹ s⁻².
 inline constexpr double gravitationalConstant = 6.67430e-11;
 
+// The world's bounds: no object is put farther from the origin, nor set
+// moving faster. Within them none of the world's sums, products and time
+// steps can leave the finite numbers.
+inline constexpr double worldReach = 1e18;           // m, about 100 light-years
+inline constexpr double speedOfLight = 299792458.0;  // m/s
+
 enum class ObjectKind { Body, Vessel };
 
 struct AttachmentPoint {
