@@ -97,6 +97,9 @@ const double moonGm = host::gravitationalConstant * moonMass;
 double FallSpeed(double from) {  // from rest at `from` to the surface
   return std::sqrt(2 * moonGm * (1 / moonRadius - 1 / from));
 }
+double DropHeight(double speed) {  // from rest, to reach the surface at `speed`
+  return 1 / (1 / moonRadius - speed * speed / (2 * moonGm)) - moonRadius;
+}
 
 TEST_F(FreeFlightTest, VesselStopsWhereItsPathEntersABody) {
   const Touchdown cases[] = {
@@ -107,6 +110,14 @@ TEST_F(FreeFlightTest, VesselStopsWhereItsPathEntersABody) {
        false,
        FallSpeed(moonRadius + 1),
        MakeVector(0, 0, moonRadius),
+       1},
+      {"touched down at 2.5 m/s, below the 3 m/s that legs take",
+       MakeVector(0, moonRadius + DropHeight(2.5), 0),
+       {},
+       10,
+       false,
+       2.5,
+       MakeVector(0, moonRadius, 0),
        1},
       {"dropped 100 km",
        MakeVector(moonRadius + 1e5, 0, 0),

@@ -61,8 +61,11 @@ TEST_F(HostWorldTest, RemovedObjectsHandleIsRefusedAndCounted) {
 
 TEST_F(HostWorldTest, InterfaceOfARemovedVesselRefusesInsteadOfCrashing) {
   const ObjectHandle ship = AddVessel("GL-01", MakeVector(1, 2, 3));
+  Focus(ship);
   VESSEL* vessel = oapiGetVesselInterface(ship);
   host::TheWorld().Remove(ship);
+  EXPECT_EQ(oapiGetFocusObject(), nullptr);  // the focus went with it
+  EXPECT_EQ(oapiGetFocusInterface(), nullptr);
   VECTOR3 pos = MakeVector(7, 7, 7);
   vessel->GetGlobalPos(pos);
   EXPECT_EQ(pos.x, 0);
