@@ -37,6 +37,11 @@ bool SameName(const std::string& a, const std::string& b) {
          });
 }
 
+std::string FoldedName(std::string name) {
+  for (char& c : name) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  return name;
+}
+
 World& TheWorld() {
   static World world;
   return world;

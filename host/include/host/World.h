@@ -181,5 +181,7 @@ World& TheWorld();
 // Whether two names are the same object's: the host tells names apart
 // regardless of case.
 bool SameName(const std::string& a, const std::string& b);
+// The one form of all the names that are the same as `name`.
+std::string FoldedName(std::string name);
 
 }  // namespace host
