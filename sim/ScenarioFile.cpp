@@ -3,7 +3,6 @@
 #include <toml++/toml.h>
 
 #include <algorithm>
-#include <cctype>
 #include <cmath>
 #include <cstdio>
 #include <limits>
@@ -14,6 +13,7 @@
 #include "TextFile.h"
 #include "TomlNesting.h"
 #include "host/Vector.h"
+#include "host/World.h"
 
 namespace sim {
 
@@ -27,11 +27,6 @@ struct Rejection {
 
 int LineOf(const toml::source_region& source) {
   return static_cast<int>(source.begin.line);
-}
-
-std::string Lower(std::string text) {
-  for (char& c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  return text;
 }
 
 std::string Quoted(std::string_view text) {
@@ -143,9 +138,26 @@ class TableReader {
   std::string what;
 };
 
+// Characters that control rather than show: C0 and C1 controls, DEL, the
+// line and paragraph separators, and the marks, embeddings, overrides and
+// isolates that reorder text, which would make a line say what it does not
+// hold. The text is UTF-8, as TOML's strings are.
+bool IsControl(char32_t c) {
+  return c < 0x20 || (c >= 0x7F && c <= 0x9F) || c == 0x61C || c == 0x200E || c == 0x200F ||
+         (c >= 0x2028 && c <= 0x202E) || (c >= 0x2066 && c <= 0x2069);
+}
+
 bool HasControlCharacter(const std::string& text) {
-  return std::any_of(text.begin(), text.end(),
-                     [](char c) { return static_cast<unsigned char>(c) < 0x20 || c == '\x7f'; });
+  for (std::size_t i = 0; i < text.size();) {
+    const auto lead = static_cast<unsigned char>(text[i]);
+    const std::size_t length = lead < 0x80 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
+    char32_t c = length == 1 ? lead : lead & (0x7F >> length);
+    for (std::size_t k = 1; k < length && i + k < text.size(); ++k)
+      c = c << 6 | (static_cast<unsigned char>(text[i + k]) & 0x3F);
+    if (IsControl(c)) return true;
+    i += length;
+  }
+  return false;
 }
 
 // A name a script can address: its commands take the rest of the line
@@ -156,8 +168,12 @@ void CheckName(const std::string& name, int line) {
           line, "\"name\" must not begin or end with a blank");
   Require(!HasControlCharacter(name), line,
           "\"name\" must not hold control characters or line breaks");
-  Require(Lower(name) != "none", line,
+  Require(host::FoldedName(name) != "none", line,
           "\"name\" cannot be " + Quoted(name) + ": scripts read it as no vessel");
+  // Two objects of one name could not be told apart after a jump.
+  Require(host::FoldedName(name) != "jaunt_dummy", line,
+          "\"name\" cannot be " + Quoted(name) +
+              ": the Jaunt display gives that name to the carrier of every jump");
 }
 
 // Names must tell objects apart, as the host finds them by name regardless
@@ -166,11 +182,11 @@ class NameRegister {
  public:
   void Add(const std::string& name, int line) {
     CheckName(name, line);
-    const auto [it, added] = lines.emplace(Lower(name), line);
+    const auto [it, added] = lines.emplace(host::FoldedName(name), line);
     Require(added, line,
             "name " + Quoted(name) + " is already used on line " + std::to_string(it->second));
   }
-  bool Known(const std::string& name) const { return lines.contains(Lower(name)); }
+  bool Known(const std::string& name) const { return lines.contains(host::FoldedName(name)); }
 
  private:
   std::map<std::string, int> lines;
