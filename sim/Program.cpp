@@ -18,6 +18,7 @@
 #include "CommandLine.h"
 #include "InstallLayout.h"
 #include "ModuleFile.h"
+#include "OutputFile.h"
 #include "Picture.h"
 #include "PlanPicture.h"
 #include "Scenario.h"
@@ -69,6 +70,8 @@ int Fly(const Options& options, std::istream* script) {
       if (path->empty()) continue;
       if (selected == 0) return Fail(std::string(option) + ": no display is open");
       if (!write(selected, *path, error)) return Fail(error);
+      // Where it went, as the script's own picture commands say it.
+      std::cout << (option + 2) << ' ' << *path << '\n';
     }
     return 0;
   }
@@ -83,9 +86,11 @@ int RunProgram(int argc, char** argv) {
   // (On Windows the host library has put the standard streams in binary
   // mode, so that answers end their lines with \n alone there too.)
 #ifndef _WIN32
-  // A reader that has gone makes a failed write, reported as one, rather
-  // than a silent end.
+  // A reader that has gone, or a file grown past the size allowed, makes a
+  // failed write, reported as one, rather than a silent end (which would
+  // leave a picture's temporary file behind).
   std::signal(SIGPIPE, SIG_IGN);
+  std::signal(SIGXFSZ, SIG_IGN);
 #endif
   Options options;
   std::string error;
@@ -99,8 +104,9 @@ int RunProgram(int argc, char** argv) {
   }
 
   if (!options.writeScenario.empty()) {
-    if (!WriteScenarioFile(options.writeScenario, BuiltInScenario(), error))
-      return Fail(options.writeScenario + ": " + error);
+    if (!WriteScenarioFile(options.writeScenario, BuiltInScenario(), options.force, error))
+      return Fail(options.writeScenario + ": " + error +
+                  (error == fileExistsReason ? "; --force replaces it" : ""));
     return 0;
   }
 
