@@ -1,5 +1,6 @@
 #include "FlightPanel.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <limits>
@@ -134,12 +135,17 @@ std::string EventText(double simTime, const std::string& what) {
 
 std::optional<std::string> HoldWatch::Check() {
   host::World& world = host::TheWorld();
-  const host::Object* focus = world.Find(world.Focus());
   std::optional<std::string> event;
-  if (focus != nullptr && focus->handle == vessel && parent != nullptr && focus->parent == nullptr)
-    event = "carrier released " + focus->name;
-  vessel = focus != nullptr ? focus->handle : nullptr;
-  parent = focus != nullptr ? focus->parent : nullptr;
+  std::erase_if(held, [&](ObjectHandle handle) {
+    const host::Object* vessel = world.Find(handle);
+    if (vessel != nullptr && vessel->parent != nullptr) return false;
+    if (vessel != nullptr) event = "carrier released " + vessel->name;
+    return true;
+  });
+  const host::Object* focus = world.Find(world.Focus());
+  if (focus != nullptr && focus->parent != nullptr &&
+      std::find(held.begin(), held.end(), focus->handle) == held.end())
+    held.push_back(focus->handle);
   return event;
 }
 

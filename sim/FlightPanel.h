@@ -49,16 +49,16 @@ std::vector<std::string> PanelLines(const ClockState& clock,
 // An event as the list shows it: stamped with the simulated time.
 std::string EventText(double simTime, const std::string& what);
 
-// Notices the carrier's release by the focus vessel's hold: it is let go.
-// (The jump itself is told with the answer that made it.)
+// Notices the carrier's release by the focus vessel's hold: it is let go,
+// even if the focus has moved on meanwhile. (The jump itself is told with
+// the answer that made it.)
 class HoldWatch {
  public:
   // The event since the last call, if any.
   std::optional<std::string> Check();
 
  private:
-  ObjectHandle vessel = nullptr;
-  ObjectHandle parent = nullptr;
+  std::vector<ObjectHandle> held;  // focus vessels seen held, until they are let go
 };
 
 }  // namespace sim

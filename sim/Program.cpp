@@ -123,7 +123,12 @@ int RunProgram(int argc, char** argv) {
     script = &std::cin;
   } else if (!options.script.empty()) {
     std::string text;
-    if (!ReadTextFile(options.script, text, error)) return Fail(options.script + ": " + error);
+    // One byte more than a script may hold is enough to refuse it.
+    if (!ReadTextFile(options.script, text, error, maxScriptBytes + 1))
+      return Fail(options.script + ": " + error);
+    if (text.size() > maxScriptBytes)
+      return Fail(options.script + ": larger than " + std::to_string(maxScriptBytes) +
+                  " bytes, the most a script may hold");
     scriptText.str(text);
     script = &scriptText;
   } else if (options.png.empty() && options.plan.empty() && !CockpitCanStart(error)) {

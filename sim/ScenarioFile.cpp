@@ -12,6 +12,7 @@
 #include "ScenarioPlacement.h"
 #include "TextFile.h"
 #include "TomlNesting.h"
+#include "Utf8Text.h"
 #include "host/Vector.h"
 #include "host/World.h"
 
@@ -137,28 +138,6 @@ class TableReader {
   const toml::table& table;
   std::string what;
 };
-
-// Characters that control rather than show: C0 and C1 controls, DEL, the
-// line and paragraph separators, and the marks, embeddings, overrides and
-// isolates that reorder text, which would make a line say what it does not
-// hold. The text is UTF-8, as TOML's strings are.
-bool IsControl(char32_t c) {
-  return c < 0x20 || (c >= 0x7F && c <= 0x9F) || c == 0x61C || c == 0x200E || c == 0x200F ||
-         (c >= 0x2028 && c <= 0x202E) || (c >= 0x2066 && c <= 0x2069);
-}
-
-bool HasControlCharacter(const std::string& text) {
-  for (std::size_t i = 0; i < text.size();) {
-    const auto lead = static_cast<unsigned char>(text[i]);
-    const std::size_t length = lead < 0x80 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
-    char32_t c = length == 1 ? lead : lead & (0x7F >> length);
-    for (std::size_t k = 1; k < length && i + k < text.size(); ++k)
-      c = c << 6 | (static_cast<unsigned char>(text[i + k]) & 0x3F);
-    if (IsControl(c)) return true;
-    i += length;
-  }
-  return false;
-}
 
 // A name a script can address: its commands take the rest of the line
 // without the blanks around it, and `focus none` means no vessel at all.

@@ -1,6 +1,7 @@
 #include "ScriptRunner.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cerrno>
 #include <cmath>
 #include <cstdlib>
@@ -12,6 +13,7 @@
 #include "FlightPanel.h"
 #include "HostReports.h"
 #include "ScriptCommands.h"
+#include "Utf8Text.h"
 #include "host/Displays.h"
 #include "host/Simulation.h"
 
@@ -55,6 +57,25 @@ const Command* FindCommand(const std::string& name) {
   return nullptr;
 }
 
+enum class LineRead { Line, End, TooLong };
+
+// The next line of `in`, without its line break, in `text`; TooLong once
+// it passes `most` bytes, when the rest of it is left unread.
+LineRead ReadLine(std::istream& in, std::string& text, std::size_t most) {
+  text.clear();
+  std::streambuf& source = *in.rdbuf();
+  for (;;) {
+    const int c = source.sbumpc();
+    if (c == std::char_traits<char>::eof()) {
+      in.setstate(std::ios::eofbit);
+      return text.empty() ? LineRead::End : LineRead::Line;
+    }
+    if (c == '\n') return LineRead::Line;
+    if (text.size() == most) return LineRead::TooLong;
+    text.push_back(static_cast<char>(c));
+  }
+}
+
 // Editors on Windows may start a UTF-8 file with a byte-order mark.
 void SkipByteOrderMark(std::string& text) {
   constexpr std::string_view mark = "\xEF\xBB\xBF";
@@ -76,6 +97,14 @@ void KeepSelectionOpen(ScriptContext& context) {
 
 }  // namespace
 
+void ScriptContext::Tell(const std::string& what) {
+  constexpr std::size_t eventsKept = 1000;
+  events.push_back(EventText(host::SimTime(), what));
+  if (events.size() <= eventsKept) return;
+  events.pop_front();
+  ++eventsDropped;
+}
+
 int SelectedDisplay(const ScriptContext& context) {
   if (context.selected == 0) throw ScriptError{"no display is open"};
   return context.selected;
@@ -86,13 +115,19 @@ void ExpectArgCount(const ScriptLine& line, std::size_t least, std::size_t most)
   if (line.args.size() > most) throw ScriptError{"too many arguments", true};
 }
 
+// A number starts at once: the C library would skip blanks of every kind
+// before it, and a vertical tab would pass for a separator that shows.
+bool StartsANumber(const std::string& text) {
+  return !text.empty() && std::isspace(static_cast<unsigned char>(text.front())) == 0;
+}
+
 long long IntegerArg(const std::string& text, const char* what, long long least, long long most) {
   errno = 0;
   char* end = nullptr;
   const long long value = std::strtoll(text.c_str(), &end, 10);
-  if (text.empty() || *end != '\0' || errno != 0 || value < least || value > most)
+  if (!StartsANumber(text) || *end != '\0' || errno != 0 || value < least || value > most)
     throw ScriptError{std::string(what) + " must be a whole number from " + std::to_string(least) +
-                          " to " + std::to_string(most) + ", not \"" + text + "\"",
+                          " to " + std::to_string(most) + ", not " + QuotedText(text),
                       true};
   return value;
 }
@@ -100,8 +135,9 @@ long long IntegerArg(const std::string& text, const char* what, long long least,
 double PositiveArg(const std::string& text, const char* what) {
   char* end = nullptr;
   const double value = std::strtod(text.c_str(), &end);
-  if (text.empty() || *end != '\0' || !std::isfinite(value) || value <= 0)
-    throw ScriptError{std::string(what) + " must be a positive number, not \"" + text + "\"", true};
+  if (!StartsANumber(text) || *end != '\0' || !std::isfinite(value) || value <= 0)
+    throw ScriptError{std::string(what) + " must be a positive number, not " + QuotedText(text),
+                      true};
   return value;
 }
 
@@ -119,13 +155,31 @@ int RunScript(std::istream& in, std::ostream& out, std::ostream& err, int& selec
   watch.Check();
   std::string text;
   int status = 0;
-  for (int number = 1; std::getline(in, text); ++number) {
-    if (number == 1) SkipByteOrderMark(text);
+  std::size_t read = 0;
+  for (int number = 1;; ++number) {
+    const LineRead got = ReadLine(in, text, maxScriptLineBytes);
+    if (got == LineRead::End) break;
+    read += text.size() + 1;
     ScriptLine line;
+    try {
+      // A script without end, or a line without one, would fill the memory.
+      if (got == LineRead::TooLong)
+        throw ScriptError{"longer than " + std::to_string(maxScriptLineBytes) +
+                          " bytes, the most a script's line may hold"};
+      if (read > maxScriptBytes + 1)
+        throw ScriptError{"the script goes on past " + std::to_string(maxScriptBytes) +
+                          " bytes, the most a script may hold"};
+    } catch (const ScriptError& e) {
+      ForwardReports(err, reports);
+      err << "error: line " << number << ": " << e.reason << '\n';
+      status = 2;
+      break;
+    }
+    if (number == 1) SkipByteOrderMark(text);
     if (!ParseLine(text, line)) continue;
     const Command* command = FindCommand(line.command);
     try {
-      if (command == nullptr) throw ScriptError{"unknown command \"" + line.command + "\""};
+      if (command == nullptr) throw ScriptError{"unknown command " + QuotedText(line.command)};
       try {
         command->run(context, line);
       } catch (const ScriptError& e) {
@@ -140,8 +194,7 @@ int RunScript(std::istream& in, std::ostream& out, std::ostream& err, int& selec
       break;
     }
     KeepSelectionOpen(context);
-    if (std::optional<std::string> event = watch.Check())
-      context.events.push_back(EventText(host::SimTime(), *event));
+    if (std::optional<std::string> event = watch.Check()) context.Tell(*event);
     out.flush();
     const int writeError = errno;  // read at once, while it tells of the failed write
     ForwardReports(err, reports);
