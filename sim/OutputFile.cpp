@@ -196,7 +196,10 @@ bool FollowLinks(std::string path, std::string& target, std::string& reason) {
       return false;
     }
     const std::string to(link, static_cast<std::size_t>(length));
-    path = to.front() == '/' ? to : path.substr(0, NameStart(path)) + to;
+    if (to.front() == '/')
+      path = to;
+    else
+      path.replace(NameStart(path), std::string::npos, to);
   }
   reason = Reason(ELOOP);
   return false;

@@ -9,7 +9,7 @@ namespace sim {
 
 // A script's bounds: no line, and no script, may hold more bytes.
 inline constexpr std::size_t maxScriptLineBytes = 65536;
-inline constexpr std::size_t maxScriptBytes = 16 * 1024 * 1024;
+inline constexpr std::size_t maxScriptBytes = std::size_t{16} << 20;
 
 // Runs the commands read from `in` on the host's world, which must hold its
 // scenario, with one display already open as number 1. Answers go to `out`;
