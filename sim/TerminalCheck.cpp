@@ -24,9 +24,18 @@ bool TerminalKnown(std::string& error) {
             "\" (TERM) is not one the cockpit knows; give --script FILE to fly without it";
     return false;
   }
+  // The cockpit puts its text at places: a terminal that cannot (dumb, a
+  // printing one) would show a jumble.
+  char cursorAddress[] = "cup";
+  const char* moves = tigetstr(cursorAddress);
+  const bool placesText = moves != nullptr && moves != reinterpret_cast<char*>(-1);
   del_curterm(cur_term);
   cur_term = nullptr;
-  return true;
+  if (!placesText)
+    error = std::string("the terminal \"") + name +
+            "\" (TERM) cannot put text where the cockpit needs it; give --script FILE to fly "
+            "without it";
+  return placesText;
 }
 
 }  // namespace sim

@@ -7,8 +7,8 @@
 
 namespace sim {
 
-// False with `error` saying why: TERM is not set, or names a terminal that
-// the terminal database does not hold.
+// False with `error` saying why: TERM is not set, names a terminal that the
+// terminal database does not hold, or one that cannot place text (dumb).
 bool TerminalKnown(std::string& error);
 
 }  // namespace sim

@@ -160,7 +160,8 @@ ended "UTF-8" 0
 
 # A terminal it cannot drive: one line, as for any bad start.
 for bad in "xterm-nonesuch:the terminal \"xterm-nonesuch\" (TERM) is not one the cockpit knows" \
-           "-:the cockpit needs to know the terminal, and TERM is not set"; do
+           "-:the cockpit needs to know the terminal, and TERM is not set" \
+           "dumb:the terminal \"dumb\" (TERM) cannot put text where the cockpit needs it"; do
   start "term${bad%%:*}" "" "${bad%%:*}"
   ended "TERM ${bad%%:*}" 2
   expect "jaunt-sim: ${bad#*:}; give --script FILE to fly without it"
