@@ -74,9 +74,10 @@ int ColumnsOf(char32_t code) {
   return columns < 0 ? 1 : columns;
 }
 
-// `text` made exactly `columns` wide: padded with blanks, or cut, in which
-// case `cut` is set. Controls and bytes that are not UTF-8 show as '?'.
-std::string FitColumns(const std::string& text, int columns, bool* cut = nullptr) {
+// `text` in at most `columns` columns: cut when longer, in which case `cut`
+// is set, and padded with blanks to the full width when `pad` is. Controls
+// and bytes that are not UTF-8 show as '?', a byte for a byte.
+std::string FitColumns(const std::string& text, int columns, bool* cut, bool pad) {
   std::string fitted;
   int used = 0;
   for (std::size_t i = 0; i < text.size();) {
@@ -91,14 +92,12 @@ std::string FitColumns(const std::string& text, int columns, bool* cut = nullptr
     used += width;
     i += character.length > 0 ? character.length : 1;
   }
-  return fitted + std::string(static_cast<std::size_t>(columns - used), ' ');
+  if (pad) fitted.append(static_cast<std::size_t>(columns - used), ' ');
+  return fitted;
 }
 
-// `text` in at most `columns` columns, without padding.
 std::string CutColumns(const std::string& text, int columns) {
-  std::string fitted = FitColumns(text, columns);
-  fitted.erase(fitted.find_last_not_of(' ') + 1);
-  return text.size() <= fitted.size() ? text : fitted;
+  return FitColumns(text, columns, nullptr, false);
 }
 
 std::string Utf8Of(char32_t code) {
@@ -425,7 +424,7 @@ class Cockpit {
       bool cut = false;
       std::string& text = lines[static_cast<std::size_t>(row)];
       text.erase(text.find_last_not_of(' ') + 1);  // the grid is as wide as its widest line
-      const std::string line = FitColumns(text, frameColumns, &cut);
+      const std::string line = FitColumns(text, frameColumns, &cut, true);
       if (below && line.find_first_not_of(' ') == std::string::npos && !more) continue;
       drawnBelow += below ? 1 : 0;
       if (below && !help)
