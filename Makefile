@@ -40,7 +40,8 @@ test-windows:
 	@tools/install-deps.sh build sim windows
 	@tools/test-windows.sh
 
-# What a pilot installs: build/JauntMFD.zip, laid out as the simulator's tree.
+# What a pilot installs: build/JauntMFD-<version>-x86.zip, laid out as the
+# simulator's tree, with the manual and the scenarios.
 package:
 	@tools/install-deps.sh build windows
 	@tools/package.sh

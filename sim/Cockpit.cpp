@@ -168,23 +168,6 @@ void Put(int y, int x, const std::string& text, attr_t attributes = A_NORMAL) {
   attroff(attributes);
 }
 
-// A panel line in pieces of at most `width` columns, broken at blanks where
-// it can; the pieces after the first are indented to the events' text.
-std::vector<std::string> Wrapped(const std::string& line, int width) {
-  std::vector<std::string> pieces;
-  std::string rest = line;
-  while (width > eventIndent + 1) {
-    const std::string fits = CutColumns(rest, width);
-    if (fits.size() >= rest.size()) break;
-    std::size_t cut = fits.rfind(' ');
-    if (cut == std::string::npos || cut <= eventIndent) cut = fits.size();
-    pieces.push_back(rest.substr(0, cut));
-    rest = std::string(eventIndent, ' ') + rest.substr(rest[cut] == ' ' ? cut + 1 : cut);
-  }
-  pieces.push_back(rest);
-  return pieces;
-}
-
 // What to type in a box, by what it asks for: the distance's units above all,
 // whose letter goes before the number.
 std::string PromptHint(const std::string& title) {
@@ -293,7 +276,7 @@ class Cockpit {
     } else if (c == '-' || c == '_') {
       timeAcceleration = std::max(timeAcceleration / 10, slowest);
       pace.Restart();
-    } else if (c == '?' || (c == keyEscape && help)) {
+    } else if (c == '?' || c == '`' || (c == keyEscape && help)) {
       help = !help;
     } else if (c >= '1' && c <= '5' && display != nullptr) {
       done = display->ConsumeButton(static_cast<int>(c - '1'), PANEL_MOUSE_LBDOWN);
@@ -407,9 +390,7 @@ class Cockpit {
     const std::string border = "+" + std::string(frameColumns, '-') + "+";
     std::string top = border;
     if (help) {
-      const MFDBUTTONMENU* menu = nullptr;
-      const int count = display.ButtonMenu(&menu);
-      const std::vector<std::string> text = HelpLines(menu, count);
+      const std::vector<std::string> text = HelpLines(host::DisplayMenu(number));
       const std::string heading = " " + text.front() + " ";
       if (heading.size() + 3 <= top.size()) top.replace(2, heading.size(), heading);
       for (std::size_t row = 0; row < lines.size(); ++row)
@@ -459,7 +440,8 @@ class Cockpit {
                            pace.Achieved()};
     int row = top;
     for (const std::string& line : PanelLines(clock, events)) {
-      for (const std::string& piece : Wrapped(line, COLS - left)) {
+      for (const std::string& piece :
+           PanelPieces(line, static_cast<std::size_t>(COLS - left), eventIndent)) {
         if (row < bottom) Put(row++, left, piece);
       }
     }

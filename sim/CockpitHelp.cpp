@@ -8,7 +8,7 @@ constexpr KeyHelp keys[] = {
     {"1-5", "press buttons 1 to 5"},
     {"Space", "pause or run"},
     {"+ / -", "time acc. x10 or /10"},
-    {"?, Esc", "open or close this help"},
+    {"?, `, Esc", "open or close this help"},
     {"q, Ctrl-C", "quit"},
     {"Enter, Esc", "in a prompt: answer, cancel"},
 };
@@ -25,14 +25,11 @@ std::span<const KeyHelp> CockpitKeys() {
   return keys;
 }
 
-std::vector<std::string> HelpLines(const MFDBUTTONMENU* menu, int count) {
+std::vector<std::string> HelpLines(const std::vector<host::MenuRow>& menu) {
   std::vector<std::string> lines{"Help: ? or Esc closes it", "The display's keys (either case):"};
-  for (int i = 0; menu != nullptr && i < count; ++i) {
-    const MFDBUTTONMENU& entry = menu[i];
-    lines.push_back(std::string(" ") + entry.selchar + "  " +
-                    (entry.line1 != nullptr ? entry.line1 : ""));
-    if (entry.line2 != nullptr && *entry.line2 != '\0')
-      lines.push_back(std::string("    ") + entry.line2);
+  for (const host::MenuRow& row : menu) {
+    lines.push_back(std::string(" ") + row.key + "  " + row.line1);
+    if (!row.line2.empty()) lines.push_back("    " + row.line2);
   }
   for (const KeyHelp& key : keys) lines.push_back(Padded(key.keys, 11) + key.does);
   return lines;

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "plugin/HostMfd.h"
+#include "host/Displays.h"
 
 namespace sim {
 
@@ -20,7 +20,7 @@ std::span<const KeyHelp> CockpitKeys();
 
 // The overlay's lines: a heading, the display's menu, each entry whole (its
 // key, then both its lines), then the cockpit's keys.
-std::vector<std::string> HelpLines(const MFDBUTTONMENU* menu, int count);
+std::vector<std::string> HelpLines(const std::vector<host::MenuRow>& menu);
 
 // The status line's hint for a key that did nothing; `name` as the terminal
 // names it.

@@ -34,8 +34,8 @@ std::string Footer(const char* argv0) {
   }
   text += "Script commands (--script FILE, one a line; # starts a comment):\n" + CommandTable();
   text +=
-      "\nScenario files (--scenario FILE) are TOML, described in the README under\n"
-      "\"Scenario files\": " +
+      "\nScenario files (--scenario FILE) are TOML, or the host's own .scn files, described\n"
+      "in the README under \"Scenario files\" and \"Host scenarios\": " +
       (DocumentFolder(argv0) / "README.md").string() +
       "\nExamples to start from, which --scenario also finds by name:\n  " +
       ExampleScenarioFolder(argv0).string();
@@ -50,7 +50,8 @@ CommandLineResult ParseCommandLine(int argc, const char* const* argv, Options& o
       "jaunt-sim: the stand-in host as a program. Flies the Jaunt display in an\n"
       "interactive cockpit, or by a script of commands without a terminal.",
       "jaunt-sim"};
-  app.add_option("--scenario", options.scenario, "Scenario file (TOML); default: the solar system")
+  app.add_option("--scenario", options.scenario,
+                 "Scenario file (TOML, or the host's .scn); default: the solar system")
       ->type_name("FILE");
   app.add_option("--module", options.module,
                  "The plug-in module to load; default: the one beside this program")

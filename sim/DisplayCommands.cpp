@@ -9,7 +9,6 @@
 #include "KeyCodes.h"
 #include "Picture.h"
 #include "PlanPicture.h"
-#include "PlanScene.h"
 #include "PromptAnswer.h"
 #include "ScriptCommands.h"
 #include "ScriptRunner.h"
@@ -105,16 +104,13 @@ void Label(ScriptContext& context, const ScriptLine& line) {
               << '\n';
 }
 
+// As the pilot's menu key opens it: the host reads the rows itself.
 void Menu(ScriptContext& context, const ScriptLine& line) {
   ExpectArgCount(line, 0, 0);
-  const MFDBUTTONMENU* entries = nullptr;
-  const int count = DisplayOf(context).ButtonMenu(&entries);
-  context.out << "menu -> " << count << '\n';
-  for (int i = 0; entries != nullptr && i < count; ++i) {
-    const MFDBUTTONMENU& entry = entries[i];
-    context.out << entry.selchar << " | " << (entry.line1 != nullptr ? entry.line1 : "") << " | "
-                << (entry.line2 != nullptr ? entry.line2 : "") << '\n';
-  }
+  const std::vector<host::MenuRow> rows = host::DisplayMenu(SelectedDisplay(context));
+  context.out << "menu -> " << rows.size() << '\n';
+  for (const host::MenuRow& row : rows)
+    context.out << row.key << " | " << row.line1 << " | " << row.line2 << '\n';
 }
 
 void Box(ScriptContext& context, const ScriptLine& line) {
@@ -126,14 +122,12 @@ void Box(ScriptContext& context, const ScriptLine& line) {
 }
 
 void Input(ScriptContext& context, const ScriptLine& line) {
-  JumpWatch watch;  // the plan picture shows where a jump went against its plan
   // A box outlives the display that asked (closed, or reopened on a new
   // focus vessel): the host still takes the answer, which goes nowhere.
   const bool askerGone = context.promptDisplay == closedDisplay;
   const std::optional<PromptAnswer> answer =
       AnswerPrompt(askerGone ? 0 : context.promptDisplay, line.rest);
   if (!answer) throw ScriptError{"no input box is open"};
-  watch.Answered(context.selected);
   context.Tell(askerGone && answer->accepted
                    ? "answered \"" + line.rest + "\": dropped, the display that asked has closed"
                    : answer->event);
@@ -183,15 +177,16 @@ void PlanCommand(ScriptContext& context, const ScriptLine& line) {
 
 constexpr Command commands[] = {
     {"open", "open [W H]", "open a display (256 x 256 unless given)", "open 400 200", Open},
-    {"close", "close [N]", "close display N, or the selected one", "close 2", Close},
-    {"select", "select N", "select display N for keys and buttons", "select 2", Select},
+    {"close", "close [N]", "close display N, or the selected one", "close 2", Close, "open"},
+    {"select", "select N", "select display N for keys and buttons", "select 2", Select, "open"},
     {"key", "key K", "press a key: letter, digit or hex scan code", "key T", Key},
     {"button", "button N [E]", "press button N, 1 to 12; E: event (1: press)", "button 1", Button},
     {"label", "label N", "the label of button N", "label 1", Label},
-    {"menu", "menu", "the display's menu: key and two lines a row", "menu", Menu},
+    {"menu", "menu", "the button menu, as the menu key (`) opens it", "menu", Menu},
     {"box", "box", "the open input box: title and length", "box", Box},
-    {"input", "input TEXT", "answer the input box with TEXT, as typed", "input Moon", Input},
-    {"cancel", "cancel", "close the input box without an answer", "cancel", Cancel},
+    {"input", "input TEXT", "answer the input box with TEXT, as typed", "input Moon", Input,
+     "key T"},
+    {"cancel", "cancel", "close the input box without an answer", "cancel", Cancel, "key T"},
     {"page", "page", "the page's text runs: y, x and text", "page", PageCommand},
     {"events", "events", "what happened since the last events", "events", Events},
     {"png", "png FILE", "draw the selected display as a PNG picture", "png display.png", Png},

@@ -1,11 +1,13 @@
 #include "FlightPanel.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cmath>
 #include <cstdio>
 #include <limits>
 
 #include "Scenario.h"
+#include "host/Simulation.h"
 
 namespace sim {
 
@@ -15,6 +17,18 @@ std::string Line(const char* label, const std::string& value) {
   char text[200];
   std::snprintf(text, sizeof text, "%-10s %s", label, value.c_str());
   return text;
+}
+
+bool IsDigit(char c) {
+  return c >= '0' && c <= '9';
+}
+
+// A blank that may end a piece: not one that joins a number to its unit.
+bool BreaksAt(const std::string& text, std::size_t blank) {
+  if (blank == 0 || blank + 1 >= text.size()) return true;
+  const char before = text[blank - 1], after = text[blank + 1];
+  const bool unit = std::isalpha(static_cast<unsigned char>(after)) != 0 || after == '%';
+  return !(IsDigit(before) && unit);
 }
 
 // Days either way of MJD 0 (about 2.7 billion years) within which a date is
@@ -111,7 +125,10 @@ std::vector<std::string> PanelLines(const ClockState& clock,
   if (body != nullptr) {
     lines.push_back(Line("Nearest", body->name));
     const double altitude = host::Length(focus->pos - body->pos) - body->size;
-    lines.push_back(Line("Altitude", Format("%.1f km", altitude / 1000)));
+    // On the surface the rounding of the sum may leave a hair below it,
+    // which would read -0.0.
+    const double km = std::abs(altitude) < 50 ? 0.0 : altitude / 1000;
+    lines.push_back(Line("Altitude", Format("%.1f km", km)));
     lines.push_back(
         Line("Speed", Format("%.3f km/s", host::Length(focus->vel - body->vel) / 1000)));
   } else {
@@ -133,9 +150,31 @@ std::string EventText(double simTime, const std::string& what) {
   return Format("t=%.2fs ", simTime) + what;
 }
 
+std::vector<std::string> PanelPieces(const std::string& line, std::size_t width,
+                                     std::size_t indent) {
+  std::vector<std::string> pieces;
+  std::string rest = line;
+  while (rest.size() > width && width > indent + 1) {
+    std::size_t cut = rest.rfind(' ', width);
+    while (cut != std::string::npos && cut > indent && !BreaksAt(rest, cut))
+      cut = rest.rfind(' ', cut - 1);
+    if (cut == std::string::npos || cut <= indent) {
+      cut = width;  // within a word, but not within one of its characters
+      while (cut > indent + 1 && (static_cast<unsigned char>(rest[cut]) & 0xC0) == 0x80) --cut;
+    }
+    pieces.push_back(rest.substr(0, cut));
+    rest = std::string(indent, ' ') + rest.substr(rest[cut] == ' ' ? cut + 1 : cut);
+  }
+  pieces.push_back(rest);
+  return pieces;
+}
+
 std::optional<std::string> HoldWatch::Check() {
   host::World& world = host::TheWorld();
   std::optional<std::string> event;
+  // A new session's objects may take the handles of the last one's.
+  if (host::SessionNumber() != session) held.clear();
+  session = host::SessionNumber();
   std::erase_if(held, [&](ObjectHandle handle) {
     const host::Object* vessel = world.Find(handle);
     if (vessel != nullptr && vessel->parent != nullptr) return false;

@@ -49,6 +49,13 @@ std::vector<std::string> PanelLines(const ClockState& clock,
 // An event as the list shows it: stamped with the simulated time.
 std::string EventText(double simTime, const std::string& what);
 
+// A panel line in pieces of at most `width` characters, broken at blanks
+// where it can, but never between a number and its unit ("36.11 Mm"), nor
+// within a UTF-8 character; the pieces after the first are indented by
+// `indent`.
+std::vector<std::string> PanelPieces(const std::string& line, std::size_t width,
+                                     std::size_t indent);
+
 // Notices the carrier's release by the focus vessel's hold: it is let go,
 // even if the focus has moved on meanwhile. (The jump itself is told with
 // the answer that made it.)
@@ -58,6 +65,7 @@ class HoldWatch {
   std::optional<std::string> Check();
 
  private:
+  int session = 0;                 // a new session's objects may take the old handles
   std::vector<ObjectHandle> held;  // focus vessels seen held, until they are let go
 };
 

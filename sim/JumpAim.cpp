@@ -3,28 +3,7 @@
 #include <cmath>
 #include <cstdio>
 
-#include "PageReading.h"
-#include "host/Vector.h"
-
 namespace sim {
-
-std::optional<VECTOR3> PlannedDestination(const host::Page& page, const VECTOR3& pos,
-                                          const host::Rotation& attitude) {
-  const std::optional<std::string> label = TextAfter(page, distanceLabel);
-  const std::optional<std::string> value = ValueUnder(page, distanceLabel);
-  const std::optional<double> distance = value ? MetresOf(*value) : std::nullopt;
-  if (!label || !distance) return std::nullopt;
-  // The distance is a final distance to the target exactly when one is set.
-  if (label->find("target") == std::string::npos)
-    return pos + *distance * attitude.Apply(MakeVector(0, 0, 1));
-  const std::optional<std::string> name = TextAfter(page, targetLabel);
-  const host::Object* target = name ? host::TheWorld().FindByName(*name) : nullptr;
-  if (target == nullptr) return std::nullopt;
-  const VECTOR3 away = pos - target->pos;
-  const double length = host::Length(away);
-  if (length == 0) return std::nullopt;
-  return target->pos + (*distance / length) * away;
-}
 
 std::string RoughDistance(double metres) {
   const struct {

@@ -36,32 +36,37 @@ bool Shows(const host::Page& page, std::string_view text) {
 
 namespace {
 
-struct Unit {
-  const char* name;  // after one blank
-  double factor;     // to SI
-};
-
-// A number, a blank, one of `units`, then the end or a blank and anything.
-std::optional<double> QuantityOf(const std::string& text, std::initializer_list<Unit> units) {
-  char* end = nullptr;
-  const double number = std::strtod(text.c_str(), &end);
-  if (end == text.c_str() || *end != ' ' || !std::isfinite(number)) return std::nullopt;
-  const std::string rest(end + 1);
-  const std::string unit = rest.substr(0, rest.find(' '));
-  for (const Unit& known : units) {
-    if (unit == known.name) return number * known.factor;
-  }
-  return std::nullopt;
+// A finite number at the start of `text`; `end` is where it stops.
+std::optional<double> NumberAt(const std::string& text, std::size_t& end) {
+  char* stop = nullptr;
+  const double number = std::strtod(text.c_str(), &stop);
+  end = static_cast<std::size_t>(stop - text.c_str());
+  if (end == 0 || !std::isfinite(number)) return std::nullopt;
+  return number;
 }
 
 }  // namespace
 
 std::optional<double> MetresOf(const std::string& text) {
-  return QuantityOf(text, {{"m", 1}, {"Km", 1e3}, {"Mm", 1e6}, {"Gm", 1e9}});
-}
-
-std::optional<double> MetresPerSecondOf(const std::string& text) {
-  return QuantityOf(text, {{"Km/s", 1e3}});
+  const struct {
+    const char* name;  // after one blank
+    double factor;     // to metres
+  } units[] = {{"m", 1}, {"Km", 1e3}, {"Mm", 1e6}, {"Gm", 1e9}};
+  std::size_t end = 0;
+  const std::optional<double> number = NumberAt(text, end);
+  if (!number) return std::nullopt;
+  const std::string rest = text.substr(end);
+  if (StartsWith(rest, " ")) {
+    const std::string unit = rest.substr(1, rest.find(' ', 1) - 1);
+    for (const auto& known : units) {
+      if (unit == known.name) return *number * known.factor;
+    }
+  }
+  const bool wholePartShown = text.substr(0, end).find('.') != std::string::npos;
+  const std::string_view cutUnit = " Gm";
+  if (wholePartShown && rest.size() < cutUnit.size() && cutUnit.starts_with(rest))
+    return *number * 1e9;
+  return std::nullopt;
 }
 
 }  // namespace sim

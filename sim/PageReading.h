@@ -18,6 +18,7 @@ inline constexpr std::string_view distanceLabel = "[Shift-D] ";  // the setting 
 inline constexpr std::string_view speedLabel = "[Shift-V] ";     // likewise
 inline constexpr std::string_view probabilityLabel = "Probability of safe jaunt: ";
 inline constexpr std::string_view badJumpText = "<<<Bad jump!>>>";
+inline constexpr std::string_view targetLostText = "Target lost";
 
 // The rest of the first run that starts with `label`; empty without one.
 std::optional<std::string> TextAfter(const host::Page& page, std::string_view label);
@@ -29,10 +30,10 @@ std::optional<std::string> ValueUnder(const host::Page& page, std::string_view l
 bool Shows(const host::Page& page, std::string_view text);
 
 // Metres from a distance as the page writes it: a number, then m, Km, Mm or
-// Gm, then anything. Empty when the text is not one.
+// Gm, then anything. The page's lines hold 99 characters, and only a figure
+// in Gm grows so long: a number whose unit was cut off is read in Gm, so
+// long as its whole part is there (the page always prints the decimal
+// point). Empty when the text is not one.
 std::optional<double> MetresOf(const std::string& text);
-
-// Metres per second from a speed as the page writes it: a number, then Km/s.
-std::optional<double> MetresPerSecondOf(const std::string& text);
 
 }  // namespace sim

@@ -103,4 +103,13 @@ double TextWidth(cairo_t* cr, const std::string& text) {
   return extents.x_advance;
 }
 
+TextMeasure::TextMeasure() : scratch(1, 1) {}
+
+TextMeasure::~TextMeasure() = default;
+
+double TextMeasure::Width(const std::string& text, double size, bool bold) {
+  UseFont(scratch.Cr(), size, bold);
+  return TextWidth(scratch.Cr(), text);
+}
+
 }  // namespace sim

@@ -37,5 +37,19 @@ void UseFont(cairo_t* cr, double size, bool bold = false);
 // UTF-8 show as replacement characters.
 void ShowText(cairo_t* cr, double x, double y, const std::string& text);
 double TextWidth(cairo_t* cr, const std::string& text);
+// Widths of texts in the pictures' font, measured without a picture to
+// draw on: for laying one out.
+class TextMeasure {
+ public:
+  TextMeasure();
+  ~TextMeasure();
+  TextMeasure(const TextMeasure&) = delete;
+  TextMeasure& operator=(const TextMeasure&) = delete;
+
+  double Width(const std::string& text, double size, bool bold = false);
+
+ private:
+  Canvas scratch;
+};
 
 }  // namespace sim

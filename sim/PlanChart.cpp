@@ -80,37 +80,67 @@ void DrawChart(cairo_t* cr, const PlanScene& scene, const PlanLayout& layout) {
   Line(cr, {chartLeft, heightOf(certainPull)}, {chartLeft + chartWidth, heightOf(certainPull)},
        overColour, 1.5);
   UseFont(cr, 10);
-  Label(cr, {chartLeft + chartWidth + 4, heightOf(scatterPull) + 10}, "1: scatters");
-  Label(cr, {chartLeft + chartWidth + 4, heightOf(certainPull) - 2}, "2: fails");
+  Label(cr, {chartLeft + chartWidth + 4, heightOf(scatterPull) + 10}, "1: 50 %");
+  Label(cr, {chartLeft + chartWidth + 4, heightOf(certainPull) - 2}, "2: 0 %");
+  // What the figure is, in the page's own terms.
+  UseFont(cr, 11);
+  const char* meaning[] = {
+      "The figure is 100 % less 50 % for each m/s\xC2\xB2 of the strongest summed pull (0 % "
+      "from 2 m/s\xC2\xB2);",
+      "a hop shorter than ship and target together is 100 %. From 50 % up the ship lands where "
+      "planned;",
+      "below 50 % (a pull over 1 m/s\xC2\xB2) it lands anywhere in the box around the "
+      "destination."};
+  double y = chartTop + chartHeight + 48;
+  for (const char* line : meaning) {
+    Label(cr, {16, y}, line);
+    y += 15;
+  }
 }
 
-void DrawLegend(cairo_t* cr) {
+void DrawLegend(cairo_t* cr, const PlanScene& scene, const PlanLayout& layout) {
   double y = 556;
   UseFont(cr, 11.5);
-  auto entry = [&](const char* text) {
+  auto entry = [&](const std::string& text) {
     Label(cr, {legendLeft + 24, y + 4}, text);
-    y += 20;
+    y += 19;
   };
+  // A sample's colour says what its pull alone would make of the figure.
+  Label(cr, {legendLeft, y + 4}, "samples: summed pull, and the figure");
+  y += 19;
   Disc(cr, {legendLeft + 8, y}, sampleRadius, safeColour);
-  entry("safe: pull up to 0.5 m/s\xC2\xB2");
+  entry("up to 0.5 m/s\xC2\xB2: above 75 %");
   Disc(cr, {legendLeft + 8, y}, sampleRadius, nearColour);
-  entry("near the limit: 0.5 to 1 m/s\xC2\xB2");
+  entry("0.5 to 1 m/s\xC2\xB2: 75 to 50 %");
   Disc(cr, {legendLeft + 8, y}, sampleRadius, overColour);
-  entry("over 1 m/s\xC2\xB2: the jump scatters");
-  Disc(cr, {legendLeft + 8, y}, 7, shipColour);
-  entry("ship, its axis (ring: jump start)");
+  entry("over 1 m/s\xC2\xB2: below 50 %, scatters");
+  if (scene.jump) {
+    Ring(cr, {legendLeft + 8, y}, 6, shipColour, 3);
+    entry(scene.vessel + " where it jumped from");
+    Disc(cr, {legendLeft + 8, y}, 7, shipColour);
+    entry(scene.vessel + " now, against " + (scene.input.hasTarget ? "the target" : "its body"));
+  } else {
+    Disc(cr, {legendLeft + 8, y}, 7, shipColour);
+    entry(scene.vessel + ", its axis");
+  }
   Square(cr, {legendLeft + 8, y}, 6, destinationColour);
   entry("destination as planned");
-  Ring(cr, {legendLeft + 8, y}, 7, targetColour, 2);
-  entry("target");
-  cairo_rectangle(cr, legendLeft + 1, y - 6, 14, 12);
-  SetColour(cr, landedColour, 0.3);
-  cairo_fill(cr);
-  entry("where an unsafe jump can land");
-  Cross(cr, {legendLeft + 8, y}, 6, landedColour);
-  entry("where the ship landed");
+  if (scene.input.hasTarget) {
+    Ring(cr, {legendLeft + 8, y}, 7, targetColour, 2);
+    entry("target");
+  }
+  if (!layout.scatter.empty()) {
+    cairo_rectangle(cr, legendLeft + 1, y - 6, 14, 12);
+    SetColour(cr, landedColour, 0.3);
+    cairo_fill(cr);
+    entry("where an unsafe jump can land");
+  }
+  if (layout.landedShown) {
+    Cross(cr, {legendLeft + 8, y}, 6, landedColour);
+    entry("where the ship landed");
+  }
   Disc(cr, {legendLeft + 8, y}, 7, bodyColour);
-  entry("body, to scale");
+  entry("body, to scale (arrow: off the map)");
 }
 
 }  // namespace sim

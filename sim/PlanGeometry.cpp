@@ -5,6 +5,9 @@
 #include <cstdio>
 #include <limits>
 
+#include "jump/Scatter.h"
+#include "planning/Destination.h"
+
 namespace sim {
 
 using host::Cross;
@@ -13,10 +16,9 @@ using host::Length;
 
 namespace {
 
-constexpr double minimumSquaredDistance = 10;  // m²: nearer than this a body adds nothing
-constexpr double pageAU = 1.5e11;              // m, the AU the page prints
-constexpr double mattersShare = 0.1;           // of a sample's whole pull
-constexpr double nearReaches = 4;              // how far a body may lie and still fix the plane
+constexpr double pageAU = 1.5e11;     // m, the AU the page prints
+constexpr double mattersShare = 0.1;  // of a sample's whole pull
+constexpr double nearReaches = 4;     // how far a body may lie and still fix the plane
 // A body whose offset from the path's line is below this share of its
 // distance lies on the line (a target body, typically): it fixes no plane.
 constexpr double onLineShare = 1e-6;
@@ -62,52 +64,45 @@ double Turn(const MapPoint& o, const MapPoint& a, const MapPoint& b) {
 
 }  // namespace
 
+bool Plan::Safe() const {
+  return JumpSafe(failureChance);
+}
+
 double PullOf(const PlanBody& body, const VECTOR3& pos) {
-  const VECTOR3 d = pos - body.pos;
-  const double d2 = Dot(d, d);
-  return d2 > minimumSquaredDistance ? gravityConstant * body.mass / d2 : 0;
+  return BodyPull(body.pos, body.mass, pos);
 }
 
 Plan SolvePlan(const PlanInput& input) {
   Plan plan;
   plan.start = input.shipPos;
-  VECTOR3 step;
+  const VECTOR3 noVelocity{};  // the plan shows where the jump ends, not how fast
+  JumpEnd end;
   if (input.hasTarget) {
     const VECTOR3 fromTarget = input.shipPos - input.targetPos;
     const double present = Length(fromTarget);
-    if (input.distance >= present) return plan;
-    step = ((present - input.distance) / present) * fromTarget;
-    plan.destination = input.shipPos - step;
+    if (!CanApproach(present, input.distance)) return plan;
+    end = JumpToTarget(input.shipPos, input.shipAxis, fromTarget, present, input.distance,
+                       noVelocity, 0);
   } else {
-    step = input.distance * input.shipAxis;
-    plan.destination = input.shipPos + step;
+    end = JumpAlongAxis(input.shipPos, input.shipAxis, input.distance, 0);
   }
   plan.solved = true;
-  plan.length = Length(step);
+  plan.destination = end.pos;
+  plan.length = end.length;
 
-  const VECTOR3 delta = plan.destination - plan.start;
-  for (int i = 0; i < planSamples; ++i) plan.samples[i] = plan.start + (i * (1.0 / 9)) * delta;
-  // As the estimate does it: the peak is taken while adding the last body,
-  // so a sample at that body's very centre takes no part in it.
-  for (std::size_t b = 0; b < input.bodies.size(); ++b) {
-    const bool last = b + 1 == input.bodies.size();
-    for (int k = 0; k < planSamples; ++k) {
-      const VECTOR3 d = plan.samples[k] - input.bodies[b].pos;
-      const double d2 = Dot(d, d);
-      if (d2 <= minimumSquaredDistance) continue;
-      plan.pulls[k] += gravityConstant * input.bodies[b].mass / d2;
-      if (last && plan.pulls[k] > plan.peak) {
-        plan.peak = plan.pulls[k];
-        plan.peakSample = k;
-      }
-    }
-  }
-  plan.failureChance = plan.peak >= certainPull ? 1 : plan.peak * 0.5;
-  // A hop shorter than the ship and the target together is always safe.
-  if (input.hasTarget && input.shipSize + input.targetRadius >
-                             Length(input.shipPos - input.targetPos) - input.distance)
+  PathPull path;
+  StartPath(path, plan.start, plan.destination);
+  for (std::size_t b = 0; b < input.bodies.size(); ++b)
+    AddBodyPull(path, input.bodies[b].pos, input.bodies[b].mass, b + 1 == input.bodies.size());
+  std::copy(std::begin(path.sample), std::end(path.sample), plan.samples.begin());
+  std::copy(std::begin(path.sum), std::end(path.sum), plan.pulls.begin());
+  plan.peak = path.peak;
+  plan.peakSample = path.peakSample;
+  plan.failureChance = FailureChanceOf(path.peak);
+  if (input.hasTarget && ShortHop(input.shipSize, input.targetRadius,
+                                  Length(input.shipPos - input.targetPos), input.distance))
     plan.failureChance = 0;
-  plan.scatterHalfWidth = ScatterHalfWidth(plan.length, plan.failureChance);
+  plan.scatterReach = ScatterReach(ScatterScale(plan.length, plan.failureChance));
   return plan;
 }
 
@@ -115,11 +110,6 @@ PullBand BandOf(double pull) {
   if (pull > scatterPull) return PullBand::Over;
   if (pull > scatterPull / 2) return PullBand::Near;
   return PullBand::Safe;
-}
-
-double ScatterHalfWidth(double length, double failureChance) {
-  if (failureChance <= 0.5) return 0;
-  return std::abs(length / (0.5 - failureChance)) * 0.5;
 }
 
 bool PullMatters(const Plan& plan, const PlanBody& body) {

@@ -1,7 +1,9 @@
 // The geometry of a jump's plan, as the plan picture shows it: the
 // destination, the ten points at which the safety estimate weighs the bodies'
 // pull, the box an unsafe jump scatters into, and the flat map that all of it
-// is projected on. Plain functions on plain values; nothing here draws.
+// is projected on. The destination, the pulls, the figure and the scatter
+// are the module's own arithmetic (src/planning, src/jump), run here on the
+// plan's input. Plain functions on plain values; nothing here draws.
 #pragma once
 
 #include <array>
@@ -9,13 +11,11 @@
 #include <vector>
 
 #include "host/Vector.h"
+#include "planning/PathPull.h"
 
 namespace sim {
 
-inline constexpr int planSamples = 10;               // both ends of the path included
-inline constexpr double gravityConstant = 6.67e-11;  // the estimate's value
-inline constexpr double scatterPull = 1.0;  // m/s²: above it the jump is unsafe and scatters
-inline constexpr double certainPull = 2.0;  // m/s²: from here the estimate is sure it goes bad
+inline constexpr int planSamples = pathSamples;  // both ends of the path included
 
 struct PlanBody {
   std::string name;
@@ -24,7 +24,7 @@ struct PlanBody {
   double radius = 0;  // m
 };
 
-// What a plan is rebuilt from: the ship, the target and the settings as the
+// What a plan is worked out from: the ship, the target and the settings as the
 // display holds them, and the celestial bodies in the host's index order.
 struct PlanInput {
   VECTOR3 shipPos{};
@@ -33,6 +33,7 @@ struct PlanInput {
   bool hasTarget = false;
   VECTOR3 targetPos{};
   double targetRadius = 0;
+  int targetBody = -1;  // the target's index in `bodies`; -1: a vessel, or no target
   double distance = 0;  // with a target: final distance from it; without: distance to travel
   std::vector<PlanBody> bodies;
 };
@@ -46,11 +47,13 @@ struct Plan {
   int peakSample = 0;
   double peak = 0;  // m/s², the pull that decides the failure chance
   double failureChance = 0;
-  double scatterHalfWidth = 0;  // m per axis around the destination; 0 when safe
-  bool Safe() const { return failureChance <= 0.5; }
+  // How far an unsafe jump can land from the destination along each global
+  // axis: the half-width of a cube around it; 0 for a safe jump.
+  double scatterReach = 0;
+  bool Safe() const;
 };
 
-// The destination and the estimate, solved as the module solves them.
+// The destination and the estimate, solved by the module's own functions.
 Plan SolvePlan(const PlanInput& input);
 
 // The pull of one body at `pos` as the estimate counts it: none within a
@@ -61,10 +64,6 @@ double PullOf(const PlanBody& body, const VECTOR3& pos);
 // safe up to half of it, near it up to the limit, over it beyond.
 enum class PullBand { Safe, Near, Over };
 PullBand BandOf(double pull);
-
-// Half the edge of the cube, centred on the destination along the global
-// axes, that an unsafe jump can land anywhere in; 0 for a safe one.
-double ScatterHalfWidth(double length, double failureChance);
 
 // Whether the body's pull is at least a tenth of the whole at some sample:
 // the bodies that make the figure.

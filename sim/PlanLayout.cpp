@@ -89,14 +89,14 @@ PlanLayout LayOutPlan(const PlanScene& scene) {
   const std::vector<VECTOR3> points = PlanPoints(scene, plan);
   double reach = minimumReach;
   for (const VECTOR3& p : points) reach = std::max(reach, Length(p - middle));
-  reach += std::sqrt(3.0) * plan.scatterHalfWidth;
+  reach += std::sqrt(3.0) * plan.scatterReach;
   layout.plane = ChoosePlane(plan, input, reach);
 
   std::vector<MapPoint> fitted;
   fitted.reserve(points.size() + 8 + 2 * input.bodies.size());
   for (const VECTOR3& p : points) fitted.push_back(Project(layout.plane, p));
   const std::vector<MapPoint> scatter =
-      ScatterOutline(layout.plane, plan.destination, plan.scatterHalfWidth);
+      ScatterOutline(layout.plane, plan.destination, plan.scatterReach);
   fitted.insert(fitted.end(), scatter.begin(), scatter.end());
   // Bodies near the plan come onto the map whole, unless a body is so large
   // that the plan would shrink to a dot beside it; then its edge shows.
@@ -126,9 +126,6 @@ PlanLayout LayOutPlan(const PlanScene& scene) {
     layout.landedShown = true;
     layout.shipNow = pixel(scene.shipNow);
     layout.shipNowAxis = HeadingEnd(layout.plane, layout.shipNow, scene.axisNow);
-    // While the carrier holds it, the ship is where it landed.
-    layout.shipNowShown = std::hypot(layout.shipNow.x - layout.landed.x,
-                                     layout.shipNow.y - layout.landed.y) > 2 * shipRadius;
   }
 
   for (std::size_t i = 0; i < input.bodies.size(); ++i) {
@@ -140,6 +137,13 @@ PlanLayout LayOutPlan(const PlanScene& scene) {
       mark.centre = PointerTowards(view, mark.centre);
     }
     layout.bodies.push_back(mark);
+    // The enlarged path shows the discs it passes too.
+    if (layout.detailView && DiscOnMap(*layout.detailView, layout.plane, body)) {
+      const MapView& detail = *layout.detailView;
+      layout.detailBodies.push_back({static_cast<int>(i), true,
+                                     detail.ToPixel(Project(layout.plane, body.pos)),
+                                     body.radius * detail.pixelsPerMetre});
+    }
   }
 
   layout.pullScale = ChoosePullScale(*std::max_element(plan.pulls.begin(), plan.pulls.end()));
@@ -151,6 +155,7 @@ PlanLayout LayOutPlan(const PlanScene& scene) {
     layout.bars[i] = {chartLeft + i * pitch + barGap / 2, chartTop + chartHeight - height,
                       pitch - barGap, height};
   }
+  PlaceLabels(scene, layout);
   return layout;
 }
 

@@ -6,6 +6,7 @@
 
 #include <array>
 #include <optional>
+#include <string>
 #include <vector>
 
 #include "PictureLayout.h"
@@ -14,7 +15,7 @@
 
 namespace sim {
 
-inline constexpr int planPictureWidth = 960, planPictureHeight = 760;
+inline constexpr int planPictureWidth = 960, planPictureHeight = 800;
 inline constexpr double mapTop = 52, mapHeight = 476, mapMargin = 40;
 inline constexpr double chartLeft = 64, chartTop = 584, chartWidth = 500, chartHeight = 136;
 
@@ -23,7 +24,7 @@ inline constexpr double chartLeft = 64, chartTop = 584, chartWidth = 500, chartH
 inline constexpr int safeColour = 0x0072B2, nearColour = 0xE69F00, overColour = 0x000000;
 inline constexpr int shipColour = 0x009E73, destinationColour = 0xCC79A7;
 inline constexpr int landedColour = 0xD55E00, targetColour = 0x333333;
-inline constexpr int mapColour = 0xF2F4F7, bodyColour = 0xC9CDD2;
+inline constexpr int mapColour = 0xF2F4F7, bodyColour = 0xC9CDD2, pointerColour = 0x555555;
 
 inline constexpr double shipRadius = 9;       // a disc
 inline constexpr double destinationHalf = 8;  // a square
@@ -34,6 +35,11 @@ inline constexpr double landedArm = 9;        // a cross
 // in a box in the map's top left corner.
 inline constexpr double shortPath = 160;
 inline constexpr Box detailBox{12, mapTop + 12, 320, 110};
+inline constexpr char detailTitle[] = "the path, enlarged";
+inline constexpr double detailFontSize = 11;
+inline constexpr double detailTitleLeft = 8, detailTitleTop = 16;  // its baseline, in the box
+// Where the map says that there is no jump to show, when there is none.
+inline constexpr Box noJumpNote{16, mapTop + 8, 620, 28};
 
 int BandColour(PullBand band);
 
@@ -53,6 +59,14 @@ struct PathMarks {
   double scalePixels = 0;
 };
 
+// A label on the map: its text drawn in `box`, which meets no other label.
+inline constexpr double mapFontSize = 12;
+struct MapLabel {
+  Box box;
+  std::string text;
+  int colour = 0;
+};
+
 struct PlanLayout {
   Plan plan;
   MapPlane plane;
@@ -61,13 +75,21 @@ struct PlanLayout {
   std::optional<MapView> detailView;  // the enlarged path, when the map shows it too small
   PathMarks detail;
   MapPoint target, landed, shipNow, shipNowAxis;
-  bool landedShown = false, shipNowShown = false;
+  bool landedShown = false;  // after a jump: where the ship landed, and where it is now
   std::vector<MapPoint> scatter;
   std::vector<BodyMark> bodies;
+  std::vector<BodyMark> detailBodies;  // the discs that the enlarged path passes
+  std::vector<MapLabel> labels, detailLabels;
   PullScale pullScale;
   std::array<Box, planSamples> bars{};
 };
 
 PlanLayout LayOutPlan(const PlanScene& scene);
+
+// Labels the marks of a laid-out plan (the ship, the destination, the
+// target, where the ship landed and where it is now, then the bodies, those
+// that pull hardest first), so that no two overlap; a body's label that
+// finds no room is left out.
+void PlaceLabels(const PlanScene& scene, PlanLayout& layout);
 
 }  // namespace sim

@@ -15,16 +15,7 @@ namespace sim {
 
 namespace {
 
-constexpr int pathColour = 0x404040, edgeColour = 0x7A7F87, pointerColour = 0x555555;
-
-// A label beside a mark on the map, `dy` below it: to its right, or to its
-// left where the map ends first.
-void MarkLabel(cairo_t* cr, const MapView& view, const MapPoint& mark, double dy,
-               const std::string& text) {
-  const double w = TextWidth(cr, text);
-  const double x = mark.x + 12 + w <= view.left + view.width - 4 ? mark.x + 12 : mark.x - 12 - w;
-  Label(cr, {x, mark.y + dy}, text);
-}
+constexpr int pathColour = 0x404040, edgeColour = 0x7A7F87;
 
 void DrawHeader(cairo_t* cr, const PlanScene& scene, const Plan& plan) {
   const PageSettings& s = scene.settings;
@@ -42,46 +33,37 @@ void DrawHeader(cairo_t* cr, const PlanScene& scene, const Plan& plan) {
   Label(cr, {16, 44}, line);
 }
 
-void DrawBodies(cairo_t* cr, const PlanLayout& layout, const PlanInput& input) {
-  UseFont(cr, 12);
-  for (const BodyMark& mark : layout.bodies) {
-    const PlanBody& body = input.bodies[static_cast<std::size_t>(mark.index)];
+// The bodies' discs to scale, and a pointer at the map's edge towards each
+// body off it whose pull counts.
+void DrawBodies(cairo_t* cr, const MapView& view, const std::vector<BodyMark>& marks) {
+  for (const BodyMark& mark : marks) {
     if (mark.disc) {
-      const double r = std::max(mark.radius, 3.0);
-      cairo_new_sub_path(cr);
-      cairo_arc(cr, mark.centre.x, mark.centre.y, r, 0, 2 * M_PI);
+      cairo_new_path(cr);
+      cairo_arc(cr, mark.centre.x, mark.centre.y, std::max(mark.radius, 3.0), 0, 2 * M_PI);
       SetColour(cr, bodyColour);
       cairo_fill_preserve(cr);
       SetColour(cr, edgeColour);
       cairo_set_line_width(cr, 1);
       cairo_stroke(cr);
-      const double below = r < 40 ? r + 14 : 4;
-      Label(cr, {mark.centre.x - TextWidth(cr, body.name) / 2, mark.centre.y + below}, body.name);
       continue;
     }
-    // A body off the map whose pull counts: a pointer at the edge towards it.
-    const MapPoint c{layout.view.left + layout.view.width / 2,
-                     layout.view.top + layout.view.height / 2};
+    const MapPoint c{view.left + view.width / 2, view.top + view.height / 2};
     const double dx = mark.centre.x - c.x, dy = mark.centre.y - c.y, d = std::hypot(dx, dy);
     const double ux = d > 0 ? dx / d : 0, uy = d > 0 ? dy / d : -1;
+    cairo_new_path(cr);
     cairo_move_to(cr, mark.centre.x + 10 * ux, mark.centre.y + 10 * uy);
     cairo_line_to(cr, mark.centre.x - 6 * uy, mark.centre.y + 6 * ux);
     cairo_line_to(cr, mark.centre.x + 6 * uy, mark.centre.y - 6 * ux);
     cairo_close_path(cr);
     SetColour(cr, pointerColour);
     cairo_fill(cr);
-    // Its name and distance inside the map beside it, clear of the middle line.
-    const std::string text =
-        body.name + " " + Distance(host::Length(body.pos - layout.plane.origin));
-    const MapView& view = layout.view;
-    const double w = TextWidth(cr, text), edge = 24;
-    double x = mark.centre.x - w / 2;
-    if (mark.centre.x < view.left + edge) x = mark.centre.x + 12;
-    if (mark.centre.x > view.left + view.width - edge) x = mark.centre.x - 12 - w;
-    x = std::clamp(x, view.left + 4, view.left + view.width - 4 - w);
-    const double y = mark.centre.y < view.top + edge ? mark.centre.y + 24 : mark.centre.y - 14;
-    Label(cr, {x, y}, text, pointerColour);
   }
+}
+
+void DrawLabels(cairo_t* cr, const std::vector<MapLabel>& labels) {
+  UseFont(cr, mapFontSize);
+  for (const MapLabel& label : labels)
+    Label(cr, {label.box.x, label.box.y + 0.95 * mapFontSize}, label.text, label.colour);
 }
 
 // The path with its samples, the ship at its start and the destination.
@@ -107,11 +89,13 @@ void DrawScaleBar(cairo_t* cr, const PathMarks& marks, double x, double y) {
   Label(cr, {x, y - 10}, marks.scale.text);
 }
 
-// The path enlarged in a box of its own, when the map shows it too small.
+// The path enlarged in a box of its own, when the map shows it too small,
+// with the bodies it passes.
 void DrawDetail(cairo_t* cr, const PlanScene& scene, const PlanLayout& layout) {
   if (!layout.detailView) return;
   const MapView& view = *layout.detailView;
   cairo_save(cr);
+  cairo_new_path(cr);
   cairo_rectangle(cr, view.left, view.top, view.width, view.height);
   SetColour(cr, 0xFFFFFF);
   cairo_fill_preserve(cr);
@@ -119,11 +103,13 @@ void DrawDetail(cairo_t* cr, const PlanScene& scene, const PlanLayout& layout) {
   cairo_set_line_width(cr, 1);
   cairo_stroke_preserve(cr);
   cairo_clip(cr);
-  UseFont(cr, 11);
-  Label(cr, {view.left + 8, view.top + 16}, "the path, enlarged");
+  DrawBodies(cr, view, layout.detailBodies);
+  UseFont(cr, detailFontSize);
+  Label(cr, {view.left + detailTitleLeft, view.top + detailTitleTop}, detailTitle);
   DrawPath(cr, layout.plan, layout.detail, scene.jump.has_value());
   DrawScaleBar(cr, layout.detail, view.left + view.width - 12 - layout.detail.scalePixels,
                view.top + view.height - 12);
+  DrawLabels(cr, layout.detailLabels);
   cairo_restore(cr);
 }
 
@@ -136,8 +122,9 @@ void DrawMap(cairo_t* cr, const PlanScene& scene, const PlanLayout& layout) {
   SetColour(cr, mapColour);
   cairo_fill_preserve(cr);
   cairo_clip(cr);
-  DrawBodies(cr, layout, scene.input);
+  DrawBodies(cr, view, layout.bodies);
   if (!layout.scatter.empty()) {
+    cairo_new_path(cr);  // the box alone, not joined to anything drawn before
     for (const MapPoint& p : layout.scatter) cairo_line_to(cr, p.x, p.y);
     cairo_close_path(cr);
     SetColour(cr, landedColour, 0.14);
@@ -150,27 +137,18 @@ void DrawMap(cairo_t* cr, const PlanScene& scene, const PlanLayout& layout) {
     cairo_set_dash(cr, dashes, 0, 0);
   }
   if (scene.input.hasTarget) Ring(cr, layout.target, 12, targetColour, 2);
-  UseFont(cr, 12);
-  if (plan.solved) {
-    MarkLabel(cr, view, path.destination, -12, "destination");
-  } else {
+  if (!plan.solved) {
     UseFont(cr, 14, true);
-    Label(cr, {view.left + 24, view.top + 28},
+    Label(cr, {noJumpNote.x + 8, noJumpNote.y + 20},
           "No jump: the final distance is not below the present one");
-    UseFont(cr, 12);
   }
-  if (layout.landedShown) {
-    Line(cr, path.destination, layout.landed, pathColour, 1, true);
-    MarkLabel(cr, view, layout.landed, 24,
-              "landed " + Distance(host::Length(scene.jump->landed - plan.destination)) +
-                  " from the plan");
-  }
-  MarkLabel(cr, view, path.start, 24, scene.vessel);
+  if (layout.landedShown) Line(cr, path.destination, layout.landed, pathColour, 1, true);
   DrawPath(cr, plan, path, layout.landedShown);
   DrawScaleBar(cr, path, view.left + 20, view.top + view.height - 18);
+  DrawLabels(cr, layout.labels);
   DrawDetail(cr, scene, layout);
   // Where the ship went stays in sight, over the enlarged path too.
-  if (layout.shipNowShown) {
+  if (layout.landedShown) {
     Line(cr, layout.shipNow, layout.shipNowAxis, shipColour, 3);
     Disc(cr, layout.shipNow, shipRadius, shipColour);
   }
@@ -193,7 +171,7 @@ bool WritePlanPicture(int number, const std::string& path, std::string& error) {
   DrawHeader(cr, scene, layout.plan);
   DrawMap(cr, scene, layout);
   DrawChart(cr, scene, layout);
-  DrawLegend(cr);
+  DrawLegend(cr, scene, layout);
   return canvas.Save(path, error);
 }
 

@@ -1,58 +1,32 @@
 #include "PlanScene.h"
 
-#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 
+#include "FlightPanel.h"
 #include "PageReading.h"
 #include "host/Displays.h"
-#include "host/InputBox.h"
 #include "host/Simulation.h"
-#include "host/World.h"
 
 namespace sim {
 
 namespace {
 
-constexpr char carrierName[] = "jaunt_dummy";
-
 VECTOR3 ForwardAxis(const host::Object& vessel) {
   return vessel.attitude.Apply(MakeVector(0, 0, 1));
 }
 
-// The plan's input for a ship where and as it stands, the page's settings
-// and the world as it is now.
-bool BuildInput(const host::Object& ship, const VECTOR3& shipPos, const VECTOR3& shipAxis,
-                const PageSettings& settings, PlanInput& input, std::string& error) {
-  host::World& world = host::TheWorld();
-  input = PlanInput{};
-  input.shipPos = shipPos;
-  input.shipAxis = shipAxis;
-  input.shipSize = ship.size;
-  input.distance = settings.distance;
-  if (!settings.target.empty()) {
-    const host::Object* target = world.FindByName(settings.target);
-    if (target == nullptr) {
-      error = "the target \"" + settings.target + "\" on the page is not in the world";
-      return false;
-    }
-    input.hasTarget = true;
-    input.targetPos = target->pos;
-    input.targetRadius = target->size;
-  }
-  for (ObjectHandle handle : world.Bodies()) {
-    const host::Object* body = world.Find(handle);
-    input.bodies.push_back({body->name, body->pos, body->mass, body->size});
-  }
-  return true;
-}
-
 // The last jump made, with the plan it was made on.
 struct JumpRecord {
+  int display;
   ObjectHandle ship;
   PageSettings settings;
   PlanInput input;
   JumpMade made;
+  // What the ship's place is measured against afterwards, and where that
+  // stood at the jump; null when nothing was near.
+  ObjectHandle frame;
+  VECTOR3 frameAtJump;
 };
 std::optional<JumpRecord>& LastJump() {
   static std::optional<JumpRecord> record;
@@ -61,12 +35,9 @@ std::optional<JumpRecord>& LastJump() {
 
 // The same settings, whatever the page says of the estimate and the last jump.
 bool SameSettings(const PageSettings& a, const PageSettings& b) {
-  return a.target == b.target && a.distanceText == b.distanceText && a.speedText == b.speedText;
+  return a.hasTarget == b.hasTarget && a.target == b.target && a.distanceText == b.distanceText &&
+         a.speedText == b.speedText;
 }
-
-}  // namespace
-
-namespace {
 
 // A percentage at the start of `text`: a number, then %.
 std::optional<double> PercentAt(const char* text) {
@@ -74,6 +45,12 @@ std::optional<double> PercentAt(const char* text) {
   const double percent = std::strtod(text, &end);
   if (end == text || *end != '%' || !std::isfinite(percent)) return std::nullopt;
   return percent;
+}
+
+// The start of a text too long to quote whole.
+std::string Quoted(const std::string& text) {
+  constexpr std::size_t shown = 16;
+  return "\"" + (text.size() > shown ? text.substr(0, shown) + "..." : text) + "\"";
 }
 
 }  // namespace
@@ -88,90 +65,107 @@ bool ReadPageSettings(const host::Page& page, PageSettings& settings, std::strin
   settings = PageSettings{};
   const std::optional<std::string> target = TextAfter(page, targetLabel);
   // "None" stands for no target, unless the target's lines say otherwise.
-  if (target && TextAfter(page, targetDistanceLabel)) settings.target = *target;
+  settings.hasTarget = target && TextAfter(page, targetDistanceLabel);
+  if (settings.hasTarget) settings.target = *target;
   settings.distanceText = ValueUnder(page, distanceLabel).value_or("");
   settings.speedText = ValueUnder(page, speedLabel).value_or("");
   settings.badJump = Shows(page, badJumpText);
   if (const std::optional<std::string> line = TextAfter(page, probabilityLabel))
     settings.probability = PercentAt(line->c_str());
   const std::optional<double> distance = MetresOf(settings.distanceText);
-  const std::optional<double> speed = MetresPerSecondOf(settings.speedText);
+  settings.distance = distance.value_or(0);
+  const std::string& text = settings.distanceText;
   if (!target)
     error = "the page shows no target line";
-  else if (!distance)
-    error = "cannot read the distance setting \"" + settings.distanceText + "\" on the page";
-  else if (!speed)
-    error = "cannot read the speed setting \"" + settings.speedText + "\" on the page";
-  else
+  else if (distance)
     error.clear();
-  settings.distance = distance.value_or(0);
-  settings.speed = speed.value_or(0);
+  else if (!text.empty() && text.find_first_not_of("0123456789") == std::string::npos)
+    error = "cannot draw this plan: the page shows only the first " + std::to_string(text.size()) +
+            " digits of the distance setting (" + Quoted(text) + "), too few to know its value";
+  else
+    error = "cannot read the distance setting \"" + text + "\" on the page";
   return error.empty();
 }
 
-bool GatherPlan(int number, PlanScene& scene, std::string& error) {
+bool PlanFromPage(int number, const host::Object& ship, const VECTOR3& shipPos,
+                  const VECTOR3& shipAxis, PageSettings& settings, PlanInput& input,
+                  std::string& error) {
   if (host::DisplayObject(number) == nullptr) {
     error = "display " + std::to_string(number) + " is not open";
     return false;
   }
+  if (!ReadPageSettings(host::DrawDisplay(number), settings, error)) return false;
+  host::World& world = host::TheWorld();
+  input = PlanInput{};
+  input.shipPos = shipPos;
+  input.shipAxis = shipAxis;
+  input.shipSize = ship.size;
+  input.distance = settings.distance;
+  if (settings.hasTarget) {
+    // The object the display asked the host about, whatever name it prints.
+    const host::Object* target = world.Find(host::FollowedObject(number));
+    if (target == nullptr) {
+      error = "the display's target " + Quoted(settings.target) + " is no longer in the world";
+      return false;
+    }
+    input.hasTarget = true;
+    input.targetPos = target->pos;
+    input.targetRadius = target->size;
+  }
+  for (ObjectHandle handle : world.Bodies()) {
+    const host::Object* body = world.Find(handle);
+    if (handle == host::FollowedObject(number) && input.hasTarget)
+      input.targetBody = static_cast<int>(input.bodies.size());
+    input.bodies.push_back({body->name, body->pos, body->mass, body->size});
+  }
+  return true;
+}
+
+bool GatherPlan(int number, PlanScene& scene, std::string& error) {
   scene = PlanScene{};
-  if (!ReadPageSettings(host::DrawDisplay(number), scene.settings, error)) return false;
+  if (host::DisplayObject(number) == nullptr) {
+    error = "display " + std::to_string(number) + " is not open";
+    return false;
+  }
   host::World& world = host::TheWorld();
   const host::Object* ship = world.Find(world.Focus());
   if (ship == nullptr) {
     error = "there is no focus vessel to plan a jump for";
     return false;
   }
-  scene.mjd = host::SimDate();
-  scene.vessel = ship->name;
   scene.shipNow = ship->pos;
   scene.axisNow = ForwardAxis(*ship);
+  if (!PlanFromPage(number, *ship, scene.shipNow, scene.axisNow, scene.settings, scene.input,
+                    error))
+    return false;
+  scene.mjd = host::SimDate();
+  scene.vessel = ship->name;
+  if (const host::Object* target = world.Find(host::FollowedObject(number)))
+    scene.target = target->name;
   const std::optional<JumpRecord>& jump = LastJump();
   // Until the module estimates anew, its settings still describe that jump.
-  if (jump && jump->ship == ship->handle && SameSettings(jump->settings, scene.settings) &&
-      !scene.settings.probability) {
+  if (jump && jump->display == number && jump->ship == ship->handle &&
+      SameSettings(jump->settings, scene.settings) && !scene.settings.probability) {
     scene.input = jump->input;
     scene.jump = jump->made;
-    return true;
+    if (const host::Object* frame = world.Find(jump->frame))
+      scene.shipNow = jump->frameAtJump + (ship->pos - frame->pos);
   }
-  return BuildInput(*ship, scene.shipNow, scene.axisNow, scene.settings, scene.input, error);
+  return true;
 }
 
-JumpWatch::JumpWatch() {
+void RecordJump(int number, const host::Object& ship, const PageSettings& settings,
+                const PlanInput& input, const JumpMade& made) {
   host::World& world = host::TheWorld();
-  const host::Object* focus = world.Find(world.Focus());
-  if (focus == nullptr) return;
-  ship = focus->handle;
-  shipPos = focus->pos;
-  shipAxis = ForwardAxis(*focus);
-  vessels = world.Vessels();
-  if (const std::optional<host::InputBoxView> box = host::OpenInputBox())
-    askedProbability = ProbabilityIn(box->title);
-}
-
-void JumpWatch::Answered(int number) {
-  host::World& world = host::TheWorld();
-  const host::Object* focus = world.Find(ship);
-  if (focus == nullptr || host::DisplayObject(number) == nullptr) return;
-  const host::Object* carrier = nullptr;
-  for (ObjectHandle handle : world.Vessels()) {
-    const host::Object* vessel = world.Find(handle);
-    if (vessel->name == carrierName &&
-        std::find(vessels.begin(), vessels.end(), handle) == vessels.end())
-      carrier = vessel;
-  }
-  if (carrier == nullptr) return;
-  // The jump changed none of the settings, so the page still shows them.
-  PageSettings settings;
-  PlanInput input;
-  std::string error;
-  if (!ReadPageSettings(host::DrawDisplay(number), settings, error) ||
-      !BuildInput(*focus, shipPos, shipAxis, settings, input, error)) {
-    LastJump().reset();
-    return;
-  }
-  LastJump() =
-      JumpRecord{ship, settings, input, JumpMade{host::SimTime(), carrier->pos, askedProbability}};
+  const host::Object* frame =
+      settings.hasTarget ? world.Find(host::FollowedObject(number)) : NearestBody(made.landed);
+  LastJump() = JumpRecord{number,
+                          ship.handle,
+                          settings,
+                          input,
+                          made,
+                          frame != nullptr ? frame->handle : nullptr,
+                          frame != nullptr ? frame->pos : VECTOR3{}};
 }
 
 void ForgetJump() {

@@ -16,6 +16,7 @@
 #include "BuiltInScenario.h"
 #include "Cockpit.h"
 #include "CommandLine.h"
+#include "HostScenarioFile.h"
 #include "InstallLayout.h"
 #include "ModuleFile.h"
 #include "OutputFile.h"
@@ -51,9 +52,14 @@ int Finish(int status) {
 }
 
 // Everything the program does once its inputs are known to be good.
-int Fly(const Options& options, std::istream* script) {
+int Fly(const Options& options, std::istream* script, int displays) {
   const int display = host::OpenDisplay(displayMode, defaultDisplaySize, defaultDisplaySize);
   if (display == 0) return Fail("the module opened no display");
+  // A host scenario may open its right display too, as number 2.
+  for (int i = 1; i < displays; ++i) {
+    if (host::OpenDisplay(displayMode, defaultDisplaySize, defaultDisplaySize) == 0)
+      return Fail("the module opened no display");
+  }
   int selected = display;
   if (script != nullptr) {
     const int status = RunScript(*script, std::cout, std::cerr, selected);
@@ -112,10 +118,16 @@ int RunProgram(int argc, char** argv) {
 
   Scenario scenario;
   if (!options.scenario.empty()) options.scenario = FindScenario(options.scenario, argv[0]);
+  std::string skipped;
   if (options.scenario.empty())
     scenario = BuiltInScenario();
-  else if (!ReadScenarioFile(options.scenario, scenario, error))
+  else if (!(IsHostScenarioPath(options.scenario)
+                 ? ReadHostScenarioFile(options.scenario, scenario, skipped, error)
+                 : ReadScenarioFile(options.scenario, scenario, error)))
     return Fail(error);
+  if (!skipped.empty())
+    std::fprintf(stderr, "jaunt-sim: %s: skipped, as jaunt-sim does not read them: %s\n",
+                 options.scenario.c_str(), skipped.c_str());
 
   std::istringstream scriptText;
   std::istream* script = nullptr;
@@ -143,7 +155,7 @@ int RunProgram(int argc, char** argv) {
     status =
         Fail((options.scenario.empty() ? "built-in scenario" : options.scenario) + ": " + error);
   else
-    status = Fly(options, script);
+    status = Fly(options, script, scenario.displays);
   host::ResetSimulation();
   host::UnloadAllModules();
   return Finish(status);

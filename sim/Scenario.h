@@ -47,6 +47,7 @@ struct Scenario {
   double mjd = 51544.5;
   std::vector<BodyEntry> bodies;
   std::vector<VesselEntry> vessels;
+  int displays = 1;  // Jaunt displays open on the focus vessel at the start
 };
 
 // Makes the scenario the host's world: a fresh simulation at its date, the

@@ -139,6 +139,21 @@ class TableReader {
   std::string what;
 };
 
+// The parser's message quotes what it saw, line breaks included; the
+// refusal is one line.
+std::string OneLine(std::string_view text) {
+  std::string line;
+  for (const char c : text) {
+    if (c == '\n')
+      line += "\\n";
+    else if (c == '\r')
+      line += "\\r";
+    else
+      line += static_cast<unsigned char>(c) < 0x20 ? '?' : c;
+  }
+  return line;
+}
+
 // A name a script can address: its commands take the rest of the line
 // without the blanks around it, and `focus none` means no vessel at all.
 void CheckName(const std::string& name, int line) {
@@ -327,9 +342,16 @@ bool ParseScenario(std::string_view text, const std::string& path, Scenario& sce
     return false;
   }
   // The parser would recurse as deep as the keys go.
-  if (const TomlNesting nesting = DeepestKey(text); nesting.depth > maxKeyDepth) {
+  const TomlNesting nesting = DeepestKey(text);
+  if (nesting.depth > maxKeyDepth) {
     error = path + ":" + std::to_string(nesting.line) + ": keys nested more than " +
             std::to_string(maxKeyDepth) + " deep";
+    return false;
+  }
+  if (nesting.foreignLine > 0) {
+    error = path + ":" + std::to_string(nesting.foreignLine) +
+            ": a character beyond ASCII outside a string or comment, or right after a "
+            "backslash in a \"\"\" string; write it there as \\u followed by its code";
     return false;
   }
   try {
@@ -337,7 +359,7 @@ bool ParseScenario(std::string_view text, const std::string& path, Scenario& sce
     ReadRoot(root, scenario);
     return true;
   } catch (const toml::parse_error& e) {
-    error = path + ":" + std::to_string(LineOf(e.source())) + ": " + std::string(e.description());
+    error = path + ":" + std::to_string(LineOf(e.source())) + ": " + OneLine(e.description());
   } catch (const Rejection& r) {
     error = path + ":" + std::to_string(r.line) + ": " + r.reason;
   }
@@ -353,6 +375,17 @@ bool ReadScenarioFile(const std::string& path, Scenario& scenario, std::string& 
     return false;
   }
   return ParseScenario(text, path, scenario, error);
+}
+
+std::optional<PlacementFault> CheckNames(const Scenario& scenario) {
+  NameRegister names;
+  try {
+    for (const BodyEntry& body : scenario.bodies) names.Add(body.name, body.line);
+    for (const VesselEntry& vessel : scenario.vessels) names.Add(vessel.name, vessel.line);
+  } catch (const Rejection& r) {
+    return PlacementFault{r.line, r.reason};
+  }
+  return std::nullopt;
 }
 
 }  // namespace sim

@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "Scenario.h"
+#include "ScenarioPlacement.h"
 
 namespace sim {
 
@@ -22,5 +23,9 @@ bool ReadScenarioFile(const std::string& path, Scenario& scenario, std::string& 
 // The same for text already read; `path` only names it in errors.
 bool ParseScenario(std::string_view text, const std::string& path, Scenario& scenario,
                    std::string& error);
+
+// The rules every body's and vessel's name follows, whatever file it came
+// from (see CheckName): the first name that breaks one, with its line.
+std::optional<PlacementFault> CheckNames(const Scenario& scenario);
 
 }  // namespace sim

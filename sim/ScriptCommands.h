@@ -44,6 +44,9 @@ struct Command {
   const char* does;     // one short line for the help
   const char* example;  // a line as a script would hold it
   void (*run)(ScriptContext& context, const ScriptLine& line);
+  // The line the example needs before it, when it does not run at the
+  // start (the built-in world, display 1 open): shown with the example.
+  const char* needs = nullptr;
 };
 
 std::span<const Command> DisplayCommands();

@@ -12,6 +12,7 @@
 
 #include "FlightPanel.h"
 #include "HostReports.h"
+#include "NameSuggestions.h"
 #include "ScriptCommands.h"
 #include "Utf8Text.h"
 #include "host/Displays.h"
@@ -49,9 +50,13 @@ bool ParseLine(std::string text, ScriptLine& line) {
   return true;
 }
 
-const Command* FindCommand(const std::string& name) {
+const std::vector<const Command*>& Commands() {
   static const std::vector<const Command*> all = AllCommands();
-  for (const Command* command : all) {
+  return all;
+}
+
+const Command* FindCommand(const std::string& name) {
+  for (const Command* command : Commands()) {
     if (name == command->name) return command;
   }
   return nullptr;
@@ -74,6 +79,15 @@ LineRead ReadLine(std::istream& in, std::string& text, std::size_t most) {
     if (text.size() == most) return LineRead::TooLong;
     text.push_back(static_cast<char>(c));
   }
+}
+
+// The reason for a command that does not exist, with the ones likely meant.
+std::string UnknownCommand(const std::string& name) {
+  std::vector<std::string> names;
+  for (const Command* command : Commands()) names.emplace_back(command->name);
+  const std::string suggestion = DidYouMean(ClosestNames(name, names));
+  return "unknown command " + QuotedText(name) + (suggestion.empty() ? "" : "; " + suggestion) +
+         " (help lists the commands)";
 }
 
 // Editors on Windows may start a UTF-8 file with a byte-order mark.
@@ -179,7 +193,7 @@ int RunScript(std::istream& in, std::ostream& out, std::ostream& err, int& selec
     if (!ParseLine(text, line)) continue;
     const Command* command = FindCommand(line.command);
     try {
-      if (command == nullptr) throw ScriptError{"unknown command " + QuotedText(line.command)};
+      if (command == nullptr) throw ScriptError{UnknownCommand(line.command)};
       try {
         command->run(context, line);
       } catch (const ScriptError& e) {

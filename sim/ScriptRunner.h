@@ -23,7 +23,8 @@ inline constexpr std::size_t maxScriptBytes = std::size_t{16} << 20;
 // error of the line that passes the bound.
 int RunScript(std::istream& in, std::ostream& out, std::ostream& err, int& selected);
 
-// The script commands, one a line: usage, what it does, an example.
+// The script commands, one a line: usage, what it does, an example (with
+// what it needs first); then the units the prompts take.
 std::string CommandTable();
 
 }  // namespace sim

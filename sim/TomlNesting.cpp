@@ -1,5 +1,6 @@
 #include "TomlNesting.h"
 
+#include <cctype>
 #include <vector>
 
 namespace sim {
@@ -38,6 +39,17 @@ class NestingScan {
   };
 
   void Token(char c) {
+    // A value that begins like a number or a date is read by the parser up
+    // to what ends a value, quotes included, asking of each character
+    // whether it is white space. (Each such stretch is looked at once.)
+    if (inValue && at >= scannedTo &&
+        (std::isdigit(static_cast<unsigned char>(c)) != 0 || c == '+' || c == '-')) {
+      constexpr std::string_view ends = " \t\r\n]},#";
+      for (scannedTo = at;
+           scannedTo < text.size() && ends.find(text[scannedTo]) == std::string_view::npos;
+           ++scannedTo)
+        if (Foreign(text[scannedTo])) NoteForeign();
+    }
     if (c == '"' || c == '\'') {
       SkipString(c);
       Part();
@@ -68,6 +80,9 @@ class NestingScan {
     } else {
       const std::size_t start = at;
       SkipBare();
+      for (std::size_t i = start; i < at; ++i) {
+        if (Foreign(text[i])) NoteForeign();
+      }
       if (at > start) {
         Part();
         return;
@@ -97,7 +112,15 @@ class NestingScan {
   }
 
   void Note(int depth) {
-    if (depth > deepest.depth) deepest = {depth, line};
+    if (depth > deepest.depth) {
+      deepest.depth = depth;
+      deepest.line = line;
+    }
+  }
+
+  static bool Foreign(char c) { return static_cast<unsigned char>(c) >= 0x80; }
+  void NoteForeign() {
+    if (deepest.foreignLine == 0) deepest.foreignLine = line;
   }
 
   void EndLine() {
@@ -159,6 +182,15 @@ class NestingScan {
       }
       if (!multiLine && c == '\n') return;  // unterminated: the parser says so
       if (c == '\n') ++line;
+      if (c == '\\' && quote == '"' && multiLine) {
+        // The parser asks of what follows a backslash, and of what follows
+        // the white space after a line-ending one, whether it is white space.
+        std::size_t next = at + 1;
+        while (next < text.size() &&
+               std::string_view(" \t\r\n").find(text[next]) != std::string_view::npos)
+          ++next;
+        if (next < text.size() && Foreign(text[next])) NoteForeign();
+      }
       at += (c == '\\' && quote == '"' && at + 1 < text.size()) ? 2 : 1;
       if (c == '\\' && quote == '"' && text[at - 1] == '\n') ++line;
     }
@@ -166,6 +198,7 @@ class NestingScan {
 
   std::string_view text;
   std::size_t at = 0;
+  std::size_t scannedTo = 0;  // where the last value read as a number ends
   int line = 1;
   bool lineStart = true;
   bool inValue = false;  // reading a value: its words are no key parts

@@ -18,6 +18,13 @@ namespace sim {
 struct TomlNesting {
   int depth = 0;
   int line = 1;
+  // The first line holding a byte beyond ASCII where the parser asks whether
+  // a character is white space: outside strings and comments, or after a
+  // backslash in a """ string. For some characters the parser's answer is
+  // undefined (toml++ 3.3 reaches a point it declares unreachable), so such
+  // a text must be turned away too. 0: there is none. TOML allows no such
+  // character there anyway, but after the backslash.
+  int foreignLine = 0;
 };
 
 TomlNesting DeepestKey(std::string_view text);

@@ -1,7 +1,11 @@
 // Script commands that work the world: time steps, object states, the list
-// of vessels, the focus vessel and removing objects.
+// of vessels, the focus vessel, removing objects, and a new session.
 #include <string>
 
+#include "FlightPanel.h"
+#include "InstallLayout.h"
+#include "Scenario.h"
+#include "ScenarioFile.h"
 #include "ScriptCommands.h"
 #include "SimDefaults.h"
 #include "StateText.h"
@@ -67,8 +71,27 @@ void Focus(ScriptContext& context, const ScriptLine& line) {
 void Delete(ScriptContext& context, const ScriptLine& line) {
   host::Object& object = ObjectNamed(NameArg(line));
   const std::string name = object.name;
-  host::TheWorld().Remove(object.handle);
+  host::RemoveFromSession(object.handle);
   context.out << "deleted " << name << '\n';
+}
+
+// A new session, as the host starts one from its launch dialog: the one
+// running ends (its displays close and its world goes, and the module is
+// told), and the scenario's world is made with one display open on it. The
+// module stays loaded.
+void Session(ScriptContext& context, const ScriptLine& line) {
+  // Found as --scenario finds it; the program's own folder is known
+  // without its name.
+  const std::string path = FindScenario(NameArg(line), "jaunt-sim");
+  Scenario scenario;
+  std::string error;
+  if (!ReadScenarioFile(path, scenario, error)) throw ScriptError{error};
+  if (!ApplyScenario(scenario, error)) throw ScriptError{path + ": " + error};
+  context.promptDisplay = 0;
+  context.selected = host::OpenDisplay(displayMode, defaultDisplaySize, defaultDisplaySize);
+  if (context.selected == 0) throw ScriptError{"the module opened no display"};
+  context.Tell("session " + scenario.name + " began");
+  context.out << "session " << scenario.name << ": display " << context.selected << " open\n";
 }
 
 constexpr Command commands[] = {
@@ -76,7 +99,9 @@ constexpr Command commands[] = {
     {"state", "state NAME", "an object's position, velocity and holder", "state GL-01", State},
     {"vessels", "vessels", "the vessels, in order", "vessels", Vessels},
     {"focus", "focus NAME|none", "make a vessel the focus (displays reopen)", "focus ISS", Focus},
-    {"delete", "delete NAME", "remove a vessel or a body", "delete Buoy", Delete},
+    {"delete", "delete NAME", "remove a vessel or a body", "delete ISS", Delete},
+    {"session", "session FILE", "end the session, start another from FILE", "session earth_moon",
+     Session},
 };
 
 }  // namespace

@@ -1,17 +1,18 @@
 #!/bin/sh
 # Installs the Debian packages of the named groups that are missing.
 # Groups: build (compilers, CMake, test libraries, Boost's headers), sim
-# (the simulator's libraries), windows (the 32-bit Windows cross compiler
-# and Wine, which needs the i386 architecture; clang, lld and llvm's tools
-# with Wine's C headers for the real host's ABI), hardening (clang with
-# libFuzzer's runtime, clang-tidy, clang-format, valgrind, Google Benchmark).
+# (the simulator's libraries), windows (the 32- and 64-bit Windows cross
+# compilers and Wine for both, whose 32-bit part needs the i386
+# architecture; clang, lld and llvm's tools with Wine's C headers for the
+# real host's ABI), hardening (clang with libFuzzer's runtime, clang-tidy,
+# clang-format, valgrind, Google Benchmark).
 set -eu
 
 packages_of() {
   case "$1" in
     build) echo "cmake ninja-build g++ make googletest libgtest-dev libgmock-dev binutils libboost-dev" ;;
     sim) echo "libnova-dev libtomlplusplus-dev libcli11-dev libncurses-dev libcairo2-dev pkg-config fonts-dejavu-core tmux" ;;
-    windows) echo "g++-mingw-w64-i686 wine wine32:i386 fonts-wine clang lld llvm libwine-dev" ;;
+    windows) echo "g++-mingw-w64-i686 g++-mingw-w64-x86-64 wine wine32:i386 wine64 fonts-wine clang lld llvm libwine-dev" ;;
     hardening) echo "clang libclang-rt-14-dev clang-tidy clang-format valgrind libbenchmark-dev" ;;
     *) echo "unknown package group: $1" >&2; exit 2 ;;
   esac

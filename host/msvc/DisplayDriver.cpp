@@ -2,11 +2,33 @@
 // with the extended open message first and the plain one when that opened
 // nothing, finds out with dynamic_cast whether the object is of its newer
 // display class, writes the character size and its own record into the
-// object, calls the virtual functions, and destroys it with delete.
-#include <string.h>
+// object, calls the virtual functions, reads the button menu with its own
+// row layout, and destroys the object with delete.
+#include "WorldBridge.h"
 
-#include "World.h"
-#include "plugin/HostMfd.h"
+// The host's own record of a display, which the display class lets write
+// its fields.
+class Instrument_User {
+ public:
+  static void Install(MFD& display, DWORD charWidth, DWORD charHeight) {
+    display.cw = charWidth;
+    display.ch = charHeight;
+    display.instr = &record;
+  }
+  // Finding the record changed means the module's object does not have the
+  // host's layout.
+  static MFD& Checked(void* object) {
+    auto& display = *static_cast<MFD*>(object);
+    if (display.instr != &record)
+      world->report("Orbiter.exe: a display object overwrote the host's record in it");
+    return display;
+  }
+
+ private:
+  static Instrument_User record;
+};
+
+Instrument_User Instrument_User::record;
 
 namespace {
 
@@ -17,74 +39,64 @@ class MFD2 : public MFD {
   virtual bool Update2() { return false; }
 };
 
-// The protected fields the host writes, reached as a derived class may.
-struct Fields : MFD {
-  static constexpr DWORD MFD::*charWidth = &Fields::cw;
-  static constexpr DWORD MFD::*charHeight = &Fields::ch;
-};
+// The size of a character of the host's display font.
+constexpr DWORD charWidth = 8, charHeight = 16;
 
-// The host's own record of a display sits in the object's last field.
-static_assert(sizeof(MFD) == 28);
-constexpr size_t recordOffset = sizeof(MFD) - sizeof(void*);
+using ModeProc = OAPI_MSGTYPE (*)(UINT msg, UINT mfd, WPARAM wparam, LPARAM lparam);
 
-// What the host writes there: the address of its record. Finding it changed
-// means the module's object does not have the host's layout.
-char hostRecord;
-
-void* RecordOf(const MFD& display) {
-  void* record;
-  memcpy(&record, reinterpret_cast<const char*>(&display) + recordOffset, sizeof record);
-  return record;
-}
-
-MFD& Checked(void* object) {
-  auto& display = *static_cast<MFD*>(object);
-  if (RecordOf(display) != &hostRecord)
-    world->report("Orbiter.exe: a display object overwrote the host's record in it");
-  return display;
-}
-
-void* Open(MfdMessageProc proc, DWORD width, DWORD height, VESSEL* vessel) {
-  const WPARAM size = width | (height << 16);
+void* Open(BridgeModeProc proc, uint32_t width, uint32_t height, void* vessel) {
+  const auto message = reinterpret_cast<ModeProc>(proc);
   const auto lparam = reinterpret_cast<LPARAM>(vessel);
-  MfdMessageResult result = proc(OAPI_MSG_MFD_OPENEDEX, 0, size, lparam);
-  if (result == 0) result = proc(OAPI_MSG_MFD_OPENED, 0, size, lparam);
+  MFDMODEOPENSPEC openSpec{static_cast<int>(width), static_cast<int>(height), nullptr};
+  OAPI_MSGTYPE result =
+      message(OAPI_MSG_MFD_OPENEDEX, 0, reinterpret_cast<WPARAM>(&openSpec), lparam);
+  if (result == 0) result = message(OAPI_MSG_MFD_OPENED, 0, width | (height << 16), lparam);
   auto* display = reinterpret_cast<MFD*>(result);
   if (display == nullptr) return nullptr;
   if (dynamic_cast<MFD2*>(display) != nullptr)
     world->report("Orbiter.exe: the display claims to be an MFD2");
-  display->*Fields::charWidth = 8;
-  display->*Fields::charHeight = 16;
-  void* record = &hostRecord;
-  memcpy(reinterpret_cast<char*>(display) + recordOffset, &record, sizeof record);
+  Instrument_User::Install(*display, charWidth, charHeight);
   return display;
 }
 
 void Destroy(void* object) {
-  delete &Checked(object);
+  delete &Instrument_User::Checked(object);
 }
 
-void Update(void* object, HDC hdc) {
-  Checked(object).Update(hdc);
+void Update(void* object, void* hdc) {
+  Instrument_User::Checked(object).Update(static_cast<HDC>(hdc));
 }
 
-int ConsumeKeyBuffered(void* object, DWORD key) {
-  return Checked(object).ConsumeKeyBuffered(key);
+int ConsumeKeyBuffered(void* object, uint32_t key) {
+  return Instrument_User::Checked(object).ConsumeKeyBuffered(key);
 }
 
 int ConsumeButton(void* object, int bt, int event) {
-  return Checked(object).ConsumeButton(bt, event);
+  return Instrument_User::Checked(object).ConsumeButton(bt, event);
 }
 
-char* ButtonLabel(void* object, int bt) {
-  return Checked(object).ButtonLabel(bt);
+const char* ButtonLabel(void* object, int bt) {
+  return Instrument_User::Checked(object).ButtonLabel(bt);
 }
 
-int ButtonMenu(void* object, const MFDBUTTONMENU** menu) {
-  return Checked(object).ButtonMenu(menu);
+// As the host draws the menu: row after row with its own stride. The world
+// then measures each line as the host does.
+int ButtonMenu(void* object, BridgeMenuRow* rows, int capacity) {
+  const MFDBUTTONMENU* menu = nullptr;
+  const int count = Instrument_User::Checked(object).ButtonMenu(&menu);
+  for (int i = 0; menu != nullptr && i < count && i < capacity; ++i)
+    rows[i] = {menu[i].line1, menu[i].line2, menu[i].selchar};
+  return menu != nullptr ? count : 0;
 }
 
 }  // namespace
 
-const DisplayDriver displayDriver{Open,          Destroy,     Update,    ConsumeKeyBuffered,
-                                  ConsumeButton, ButtonLabel, ButtonMenu};
+const DisplayDriver displayDriver{
+    .open = Open,
+    .destroy = Destroy,
+    .update = Update,
+    .consumeKeyBuffered = ConsumeKeyBuffered,
+    .consumeButton = ConsumeButton,
+    .buttonLabel = ButtonLabel,
+    .buttonMenu = ButtonMenu,
+};

@@ -1,62 +1,80 @@
 // The host's services, exported under the real host's mangled names and
-// forwarded to the world.
-#include "World.h"
-#include "plugin/HostServices.h"
+// forwarded to the world. Records a module hands in are read here, with the
+// host's own declarations of them.
+#include "WorldBridge.h"
+
+namespace {
+
+// A vector of an object that a service of the world writes.
+VECTOR3 VectorOf(void (*service)(void*, BridgeVector*), OBJHANDLE object) {
+  BridgeVector v{};
+  service(object, &v);
+  return FromBridge(v);
+}
+
+}  // namespace
 
 int oapiRegisterMFDMode(MFDMODESPEC& spec) {
-  return world->registerMode(&spec);
+  return world->registerMode(spec.name, spec.key, reinterpret_cast<BridgeModeProc>(spec.msgproc));
 }
 bool oapiUnregisterMFDMode(int mode) {
   return world->unregisterMode(mode) != 0;
 }
-void oapiOpenInputBox(char* title, InputCallback Clbk, char* buf, int vislen, void* usrdata) {
+void oapiOpenInputBox(char* title, bool (*Clbk)(void*, char*, void*), char* buf, int vislen,
+                      void* usrdata) {
   world->openInputBox(title, Clbk, buf, vislen, usrdata);
 }
-ObjectHandle oapiGetObjectByName(char* name) {
+OBJHANDLE oapiGetObjectByName(char* name) {
   return world->objectByName(name);
 }
-void oapiGetObjectName(ObjectHandle hObj, char* name, int n) {
+void oapiGetObjectName(OBJHANDLE hObj, char* name, int n) {
   world->objectName(hObj, name, n);
 }
-void oapiGetFocusRelativePos(ObjectHandle hObj, VECTOR3* pos) {
-  world->focusRelativePos(hObj, pos);
+void oapiGetFocusRelativePos(OBJHANDLE hObj, VECTOR3* pos) {
+  *pos = VectorOf(world->focusRelativePos, hObj);
 }
-void oapiGetFocusRelativeVel(ObjectHandle hObj, VECTOR3* vel) {
-  world->focusRelativeVel(hObj, vel);
+void oapiGetFocusRelativeVel(OBJHANDLE hObj, VECTOR3* vel) {
+  *vel = VectorOf(world->focusRelativeVel, hObj);
 }
-double oapiGetSize(ObjectHandle hObj) {
+double oapiGetSize(OBJHANDLE hObj) {
   return world->size(hObj);
 }
-double oapiGetMass(ObjectHandle hObj) {
+double oapiGetMass(OBJHANDLE hObj) {
   return world->mass(hObj);
 }
-void oapiGetGlobalPos(ObjectHandle hObj, VECTOR3* pos) {
-  world->globalPos(hObj, pos);
+void oapiGetGlobalPos(OBJHANDLE hObj, VECTOR3* pos) {
+  *pos = VectorOf(world->globalPos, hObj);
 }
-void oapiGetGlobalVel(ObjectHandle hObj, VECTOR3* vel) {
-  world->globalVel(hObj, vel);
+void oapiGetGlobalVel(OBJHANDLE hObj, VECTOR3* vel) {
+  *vel = VectorOf(world->globalVel, hObj);
 }
 DWORD oapiGetGbodyCount() {
   return world->gbodyCount();
 }
-ObjectHandle oapiGetGbodyByIndex(int index) {
+OBJHANDLE oapiGetGbodyByIndex(int index) {
   return world->gbodyByIndex(index);
 }
-ObjectHandle oapiGetFocusObject() {
+OBJHANDLE oapiGetFocusObject() {
   return world->focusObject();
 }
 VESSEL* oapiGetFocusInterface() {
-  return world->focusInterface();
+  return static_cast<VESSEL*>(world->focusInterface());
 }
-VESSEL* oapiGetVesselInterface(ObjectHandle hVessel) {
-  return world->vesselInterface(hVessel);
+VESSEL* oapiGetVesselInterface(OBJHANDLE hVessel) {
+  return static_cast<VESSEL*>(world->vesselInterface(hVessel));
 }
-bool oapiIsVessel(ObjectHandle hVessel) {
+bool oapiIsVessel(OBJHANDLE hVessel) {
   return world->isVessel(hVessel) != 0;
 }
-ObjectHandle oapiCreateVesselEx(const char* name, const char* classname, const void* status) {
-  return world->createVessel(name, classname, status);
+// `status` is a VESSELSTATUS2 when its version says so; the world takes
+// its body, position and velocity.
+OBJHANDLE oapiCreateVesselEx(const char* name, const char* classname, const void* status) {
+  if (status == nullptr) return world->createVessel(name, classname, nullptr);
+  const auto& record = *static_cast<const VESSELSTATUS2*>(status);
+  const BridgeVesselState state{record.version, record.rbody, ToBridge(record.rpos),
+                                ToBridge(record.rvel)};
+  return world->createVessel(name, classname, &state);
 }
-bool oapiDeleteVessel(ObjectHandle hVessel, ObjectHandle hAlternativeCameraTarget) {
+bool oapiDeleteVessel(OBJHANDLE hVessel, OBJHANDLE hAlternativeCameraTarget) {
   return world->deleteVessel(hVessel, hAlternativeCameraTarget) != 0;
 }

@@ -12,11 +12,14 @@
 #include <stdlib.h>
 #include <string.h>
 
-#include "World.h"
-#include "plugin/Platform.h"
+#include "WorldBridge.h"
 
 extern "C" {
-JAUNT_SYSTEM_IMPORT HMODULE WINAPI LoadLibraryA(LPCSTR name);
+// The two Windows calls that load a library and find a name in it.
+typedef struct HINSTANCE__* HMODULE;
+typedef int(__stdcall* FARPROC)();
+__declspec(dllimport) HMODULE __stdcall LoadLibraryA(const char* name);
+__declspec(dllimport) FARPROC __stdcall GetProcAddress(HMODULE module, const char* name);
 
 struct StartupInfo {
   int newMode;

@@ -1,8 +1,10 @@
 #include "host/Displays.h"
 
+#include <cstring>
 #include <iterator>
 #include <map>
 
+#include "DisplayQueries.h"
 #include "ForeignDisplay.h"
 #include "ModeRegistry.h"
 #include "host/Diagnostics.h"
@@ -24,12 +26,14 @@ struct Display {
   std::string mode;
   DWORD width, height;
   MFD* object;
+  ObjectHandle followed = nullptr;  // asked about at the last drawing
 };
 
 std::map<int, Mode> modes;
 int lastModeId = 0;
 std::map<int, Display> displays;
 int lastDisplay = 0;
+Display* drawing = nullptr;  // while its page is being drawn
 
 const Mode* FindMode(const std::string& name) {
   for (const auto& [id, mode] : modes) {
@@ -57,7 +61,8 @@ MFD* CreateDisplayObject(const Mode& mode, DWORD width, DWORD height) {
   MFD* object = nullptr;
   if (mode.driver == nullptr) {
     object = AskMode(mode, width, height, vessel);
-  } else if (void* foreign = mode.driver->open(mode.proc, width, height, vessel)) {
+  } else if (void* foreign = mode.driver->open(reinterpret_cast<BridgeModeProc>(mode.proc), width,
+                                               height, vessel)) {
     object = new ForeignDisplay(*mode.driver, foreign, width, height, vessel);
   }
   // The host's font, written into the object as the host does.
@@ -146,14 +151,49 @@ std::string DisplayMode(int number) {
 }
 
 Page DrawDisplay(int number) {
+  auto it = displays.find(number);
+  if (it == displays.end()) {
+    Report("display " + std::to_string(number) + " is not open");
+    return {};
+  }
+  Display& display = it->second;
+  display.followed = nullptr;
+  PageRecorder recorder;
+  drawing = &display;
+  display.object->Update(recorder.Dc());
+  drawing = nullptr;
+  return recorder.Finish();
+}
+
+std::vector<MenuRow> DisplayMenu(int number) {
   MFD* object = DisplayObject(number);
   if (object == nullptr) {
     Report("display " + std::to_string(number) + " is not open");
     return {};
   }
-  PageRecorder recorder;
-  object->Update(recorder.Dc());
-  return recorder.Finish();
+  const MFDBUTTONMENU* menu = nullptr;
+  const int count = object->ButtonMenu(&menu);
+  std::vector<MenuRow> rows;
+  for (int i = 0; menu != nullptr && i < count; ++i) {
+    const MFDBUTTONMENU& row = menu[i];
+    if (row.line1 == nullptr) {
+      Report("display " + std::to_string(number) + ": menu row " + std::to_string(i) +
+             " has no first line");
+      return {};
+    }
+    rows.push_back({row.selchar, std::string(row.line1, std::strlen(row.line1)),
+                    row.line2 != nullptr ? std::string(row.line2, std::strlen(row.line2)) : ""});
+  }
+  return rows;
+}
+
+void NoteRelativeQuery(ObjectHandle object) {
+  if (drawing != nullptr) drawing->followed = object;
+}
+
+ObjectHandle FollowedObject(int number) {
+  auto it = displays.find(number);
+  return it == displays.end() ? nullptr : it->second.followed;
 }
 
 void ChangeFocus(ObjectHandle vessel) {

@@ -23,14 +23,23 @@ class ForeignDisplay : public MFD {
   bool ConsumeButton(int bt, int event) override {
     return driver.consumeButton(object, bt, event) != 0;
   }
-  char* ButtonLabel(int bt) override { return driver.buttonLabel(object, bt); }
+  // The host's signature hands out char*; nothing writes through it.
+  char* ButtonLabel(int bt) override { return const_cast<char*>(driver.buttonLabel(object, bt)); }
+  // The rows as the front read them, in this host's own records.
   int ButtonMenu(const MFDBUTTONMENU** menu) const override {
-    return driver.buttonMenu(object, menu);
+    BridgeMenuRow rows[maxRows];
+    const int count = driver.buttonMenu(object, rows, maxRows);
+    const int kept = count < maxRows ? count : maxRows;
+    for (int i = 0; i < kept; ++i) menuRows[i] = {rows[i].line1, rows[i].line2, rows[i].key};
+    if (menu != nullptr) *menu = menuRows;
+    return kept;
   }
 
  private:
+  static constexpr int maxRows = 32;
   const DisplayDriver& driver;
   void* object;
+  mutable MFDBUTTONMENU menuRows[maxRows] = {};
 };
 
 }  // namespace host

@@ -11,9 +11,12 @@ using namespace host;
 VESSEL::VESSEL(ObjectHandle hVessel, int /*fmodel*/) : handle(hVessel) {}
 VESSEL::~VESSEL() = default;
 
-ObjectHandle VESSEL::GetHandle() const {
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wignored-qualifiers"  // the host's declaration
+const ObjectHandle VESSEL::GetHandle() const {         // NOLINT(readability-const-return-type)
   return handle;
 }
+#pragma GCC diagnostic pop
 
 void VESSEL::GetGlobalPos(VECTOR3& pos) const {
   Object* self = LiveObject(handle, "VESSEL::GetGlobalPos");

@@ -23,13 +23,17 @@ void RebuildView() {
 const LoadedModule* LoadModule(const std::string& path, std::string& error) {
   void* library = OpenLibrary(path, error);
   if (library == nullptr) return nullptr;
-  const ModuleCallbackTable* callbacks = nullptr;
+  const OpcCallbackTable* callbacks = nullptr;
+  using GetInterfaceFn = const OpcCallbackTable* (*)();
   if (auto getInterface =
-          reinterpret_cast<OpcGetInterfaceFn>(FindLibrarySymbol(library, "__opcGetInterface")))
+          reinterpret_cast<GetInterfaceFn>(FindLibrarySymbol(library, "__opcGetInterface")))
     callbacks = getInterface();
-  const auto preStep = reinterpret_cast<OpcStepFn>(FindLibrarySymbol(library, "opcPreStep"));
-  modules.push_back(
-      std::make_unique<LoadedModule>(LoadedModule{path, library, callbacks, preStep}));
+  modules.push_back(std::make_unique<LoadedModule>(LoadedModule{
+      path, library, callbacks,
+      reinterpret_cast<OpcStepFn>(FindLibrarySymbol(library, "opcPreStep")),
+      reinterpret_cast<OpcCloseRenderViewportFn>(
+          FindLibrarySymbol(library, "opcCloseRenderViewport")),
+      reinterpret_cast<OpcDeleteVesselFn>(FindLibrarySymbol(library, "opcDeleteVessel"))}));
   RebuildView();
   return modules.back().get();
 }
@@ -64,6 +68,18 @@ void CallTimestep(double simt, double simdt, double mjd) {
     if (byName && module->preStep != nullptr) module->preStep(simt, simdt, mjd);
     if (fromTable && module->callbacks != nullptr && module->callbacks->opcTimestep != nullptr)
       reinterpret_cast<OpcStepFn>(module->callbacks->opcTimestep)(simt, simdt, mjd);
+  }
+}
+
+void CallCloseRenderViewport() {
+  for (const auto& module : modules) {
+    if (module->closeRenderViewport != nullptr) module->closeRenderViewport();
+  }
+}
+
+void CallDeleteVessel(void* vessel) {
+  for (const auto& module : modules) {
+    if (module->deleteVessel != nullptr) module->deleteVessel(vessel);
   }
 }
 

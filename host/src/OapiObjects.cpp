@@ -1,7 +1,9 @@
 // The host's object services: bodies, vessels, the focus vessel.
 #include <cstring>
 
+#include "DisplayQueries.h"
 #include "ObjectAccess.h"
+#include "host/Simulation.h"
 #include "host/VesselClasses.h"
 #include "plugin/HostServices.h"
 
@@ -15,17 +17,18 @@ ObjectHandle oapiGetObjectByName(char* name) {
   return object != nullptr ? object->handle : nullptr;
 }
 
+// As the host copies a name: strncpy, so that a name of `size` characters
+// or more leaves the buffer without a terminator.
 void oapiGetObjectName(ObjectHandle handle, char* name, int size) {
   if (name == nullptr || size <= 0) return;
   Object* object = LiveObject(handle, "oapiGetObjectName");
   const std::string& text = object != nullptr ? object->name : std::string();
-  const std::size_t n = std::min(text.size(), static_cast<std::size_t>(size - 1));
-  std::memcpy(name, text.data(), n);
-  name[n] = '\0';
+  std::strncpy(name, text.c_str(), static_cast<std::size_t>(size));
 }
 
 void oapiGetFocusRelativePos(ObjectHandle handle, VECTOR3* pos) {
   Object* object = LiveObject(handle, "oapiGetFocusRelativePos");
+  NoteRelativeQuery(object != nullptr ? handle : nullptr);
   Object* focus = TheWorld().Find(TheWorld().Focus());
   if (pos == nullptr) return;
   *pos = object != nullptr && focus != nullptr ? focus->pos - object->pos : VECTOR3{};
@@ -110,8 +113,12 @@ ObjectHandle oapiCreateVesselEx(const char* name, const char* className, const v
   spec.mass = vesselClass->mass;
   spec.pos = state->rpos;
   spec.vel = state->rvel;
-  if (state->rbody != nullptr) {  // the record's state is relative to that body
-    Object* body = LiveObject(state->rbody, "oapiCreateVesselEx");
+  // The record's state is relative to its body, or to celestial body 0.
+  const ObjectHandle rbody = state->rbody != nullptr || TheWorld().Bodies().empty()
+                                 ? state->rbody
+                                 : TheWorld().Bodies().front();
+  if (rbody != nullptr) {
+    Object* body = LiveObject(rbody, "oapiCreateVesselEx");
     if (body == nullptr) return nullptr;
     spec.pos = body->pos + spec.pos;
     spec.vel = body->vel + spec.vel;
@@ -130,7 +137,7 @@ bool oapiDeleteVessel(ObjectHandle handle, ObjectHandle reconnectFocus) {
   Object* object = LiveObject(handle, "oapiDeleteVessel");
   if (object == nullptr || object->kind != ObjectKind::Vessel) return false;
   const bool wasFocus = TheWorld().Focus() == handle;
-  TheWorld().Remove(handle);
+  RemoveFromSession(handle);
   if (wasFocus && TheWorld().Interface(reconnectFocus) != nullptr)
     TheWorld().SetFocus(reconnectFocus);
   return true;

@@ -24,11 +24,27 @@ bool Step(double dt) {
   return true;
 }
 
+namespace {
+int session = 1;
+}  // namespace
+
 void ResetSimulation() {
   CloseAllDisplays();
   CancelInputBox();
   TheWorld().Clear();
+  CallCloseRenderViewport();
   ClearReports();
+  ++session;
+}
+
+int SessionNumber() {
+  return session;
+}
+
+bool RemoveFromSession(ObjectHandle object) {
+  World& world = TheWorld();
+  if (world.Interface(object) != nullptr) CallDeleteVessel(object);
+  return world.Remove(object);
 }
 
 }  // namespace host

@@ -74,10 +74,13 @@ ObjectHandle World::AddVessel(const VesselSpec& spec) {
   Object& vessel = Insert(ObjectKind::Vessel, spec.name, spec.mass, spec.size, spec.pos, spec.vel);
   vessel.className = spec.className;
   vessel.attitude = spec.attitude;
+  // Room for every interface that may wait, made here, where a vessel is
+  // made anyway: removing one (a carrier, in a time step) allocates nothing.
+  retiredInterfaces.reserve(retiredInterfacesKept + 1);
   if (retiredInterfaces.size() > retiredInterfacesKept) {
     // The same object, made anew for this vessel.
     std::unique_ptr<VESSEL> reused = std::move(retiredInterfaces.front());
-    retiredInterfaces.pop_front();
+    retiredInterfaces.erase(retiredInterfaces.begin());
     std::destroy_at(reused.get());
     std::construct_at(reused.get(), vessel.handle);
     interfaces.push_back(std::move(reused));
@@ -120,13 +123,12 @@ bool World::Remove(ObjectHandle handle) {
   return true;
 }
 
-// Everything the world holds is released here, and with it every handle:
-// the generations go on, so that no handle of before is handed out again.
+// Everything the world holds is released here, and with it every handle.
 void World::Clear() {
-  for (const auto& object : objects) {
-    for (const AttachmentPoint& point : object->points) FreeHandle(point.handle);
-    FreeHandle(object->handle);
-  }
+  // The next world's objects take the handles of this one's again, as the
+  // host's, whose handles are addresses, do: the slots start afresh.
+  slots.assign(1, Slot{});
+  freeSlots.clear();
   objects.clear();
   bodies.clear();
   vessels.clear();
@@ -181,6 +183,7 @@ void* World::NewHandle() {
     if (slots.size() > slotMask) throw std::length_error("the world has no handles left");
     slot = slots.size();
     slots.emplace_back();
+    freeSlots.reserve(slots.capacity());  // so that freeing a handle allocates nothing
   }
   return reinterpret_cast<void*>(slots[slot].generation << slotBits | slot);
 }

@@ -12,40 +12,36 @@ namespace {
 // the clock, so that every host step counts once.
 bool preStepSeen = false;
 
-// A jump is being carried while `carrier` is set.
+// A jump is being carried while `carrier` is set. The carrier's interface is
+// not kept: the host hands out a fresh one when it is needed.
 struct Carried {
   ObjectHandle carrier = nullptr;
-  VESSEL* carrierVessel = nullptr;
   AttachmentHandle carrierAttachment = nullptr;
   void* display = nullptr;  // token of the display that jumped
 };
 
 Carried carried;
 
-void Release() {
-  // A carrier removed by someone else must not reach the host again. The
-  // host answers for the handle itself: another object may bear its name.
-  if (oapiIsVessel(carried.carrier)) {
-    carried.carrierVessel->DetachChild(carried.carrierAttachment, 0.0);
-    oapiDeleteVessel(carried.carrier, nullptr);
-  }
-  if (JauntMFD* display = DisplayFromToken(carried.display)) display->releasePending = false;
+// Drops the pending release, and the countdown with it.
+Carried Forget() {
+  const Carried forgotten = carried;
   carried = Carried{};
-}
-
-}  // namespace
-
-void StartRelease(const JauntMFD& display) {
-  carried = {display.carrier, display.carrierVessel, display.carrierAttachment,
-             display.InputToken()};
   releaseCountdown = -1;
+  if (JauntMFD* display = DisplayFromToken(forgotten.display)) display->releasePending = false;
+  return forgotten;
 }
 
-bool ReleasePending() {
-  return carried.carrier != nullptr;
+void Release() {
+  // Forgotten first: deleting the carrier comes back here as opcDeleteVessel.
+  const Carried released = Forget();
+  // The host answers for the handle itself: another object may bear the
+  // carrier's name. One deleted by someone else has been forgotten already.
+  if (!oapiIsVessel(released.carrier)) return;
+  if (VESSEL* carrierVessel = oapiGetVesselInterface(released.carrier)) {
+    carrierVessel->DetachChild(released.carrierAttachment, 0.0);
+    oapiDeleteVessel(released.carrier, nullptr);
+  }
 }
-
-namespace {
 
 void CountHostStep() {
   if (!ReleasePending()) return;
@@ -56,6 +52,15 @@ void CountHostStep() {
 
 }  // namespace
 
+void StartRelease(const JauntMFD& display) {
+  carried = {display.carrier, display.carrierAttachment, display.InputToken()};
+  releaseCountdown = -1;
+}
+
+bool ReleasePending() {
+  return carried.carrier != nullptr;
+}
+
 extern "C" void opcTimestep(double /*simt*/, double /*simdt*/, double /*mjd*/) {
   if (!preStepSeen) CountHostStep();
 }
@@ -63,4 +68,16 @@ extern "C" void opcTimestep(double /*simt*/, double /*simdt*/, double /*mjd*/) {
 extern "C" void opcPreStep(double /*simt*/, double /*simdt*/, double /*mjd*/) {
   preStepSeen = true;
   CountHostStep();
+}
+
+// The session has ended and every vessel with it. The host stays loaded with
+// this module, and the next session's objects may take the very handles of
+// this one's: a carrier kept past here would be some other vessel then.
+extern "C" void opcCloseRenderViewport() {
+  Forget();
+}
+
+// A carrier deleted by someone else is gone, and so is what it held.
+extern "C" void opcDeleteVessel(ObjectHandle vessel) {
+  if (vessel != nullptr && vessel == carried.carrier) Forget();
 }

@@ -8,17 +8,13 @@
 #include "display/JauntMFD.h"
 #include "jump/CarrierRelease.h"
 #include "jump/JumpRandom.h"
+#include "jump/Scatter.h"
 #include "planning/Vector.h"
 
 namespace {
 
 constexpr const char* carrierClass = "jauntdummy";
 constexpr const char* pointId = "DUMMY";
-constexpr double drawScale = 3.051850947599719e-05;  // 1/32767
-
-double Offset(int draw, double scale) {
-  return (draw * drawScale - 0.5) * scale;
-}
 
 // Whether the record made from the destination stays finite on every axis,
 // however a scatter of up to `reach` falls, relative to body 0's state.
@@ -51,9 +47,8 @@ bool JauntMFD::ExecuteJump() {
   if (ReleasePending()) return false;
   if (!SolveDestination()) return false;
 
-  const bool safe = failureChance <= 0.5;
-  // Negative: the worse the odds above one half, the smaller the scatter.
-  const double scale = safe ? 0 : jumpLength / (0.5 - failureChance);
+  const bool safe = JumpSafe(failureChance);
+  const double scale = ScatterScale(jumpLength, failureChance);
   // The record's state is relative to celestial body 0, wherever it is.
   const ObjectHandle body = oapiGetGbodyCount() > 0 ? oapiGetGbodyByIndex(0) : nullptr;
   VECTOR3 bodyPos = MakeVector(0, 0, 0), bodyVel = MakeVector(0, 0, 0);
@@ -64,7 +59,7 @@ bool JauntMFD::ExecuteJump() {
   // The host must never be handed a state it cannot hold: a destination
   // that the scatter could carry past the largest number is refused like
   // one that cannot be solved.
-  if (!WithinReach(destPos, destVel, 0.5 * fabs(scale), bodyPos, bodyVel)) return false;
+  if (!WithinReach(destPos, destVel, ScatterReach(scale), bodyPos, bodyVel)) return false;
 
   // Seeded anew at every jump, from the calendar time. The first draw after
   // seeding follows the seed too closely (it changes only slowly from one
@@ -75,9 +70,9 @@ bool JauntMFD::ExecuteJump() {
     const int r1 = jumpRandom.draw();
     const int r2 = jumpRandom.draw();
     const int r3 = jumpRandom.draw();
-    destPos.z += Offset(r1, scale);
-    destPos.y += Offset(r2, scale);
-    destPos.x += Offset(r3, scale);
+    destPos.z += ScatterOffset(r1, scale);
+    destPos.y += ScatterOffset(r2, scale);
+    destPos.x += ScatterOffset(r3, scale);
   }
 
   VesselStateRecord record{};

@@ -3,6 +3,7 @@
 #include <ctype.h>
 #include <math.h>
 #include <stdlib.h>
+#include <string.h>
 
 namespace {
 
@@ -39,22 +40,62 @@ bool StartsWithWord(const char* text, const char* word) {
   return true;
 }
 
-// The pilot's numbers are read as atof reads them: leading blanks skipped,
-// text after the number ignored, text without one read as 0, which the
-// callers then judge. A text must mean the same with every C library, so
-// two cases are settled here: the numbers are decimal (where atof may take
-// "0x10" as hexadecimal 16, the number ends at the x and reads as 0), and
-// "inf" and "nan" are infinity and NaN (some C libraries read them as 0).
+bool IsDigit(char c) {
+  return c >= '0' && c <= '9';
+}
+
+// Skips the digits at `p`.
+const char* Digits(const char* p) {
+  while (IsDigit(*p)) ++p;
+  return p;
+}
+
+// Where the decimal number at the start of `p` ends: an optional sign,
+// digits with an optional point and fraction (at least one digit), and an
+// optional exponent (e or E, an optional sign, digits). `p` itself when no
+// number begins there.
+const char* DecimalEnd(const char* p) {
+  const char* start = p;
+  if (*p == '+' || *p == '-') ++p;
+  const char* whole = p;
+  p = Digits(p);
+  bool anyDigit = p != whole;
+  if (*p == '.') {
+    const char* fraction = p + 1;
+    const char* end = Digits(fraction);
+    if (anyDigit || end != fraction) p = end;
+    anyDigit = anyDigit || end != fraction;
+  }
+  if (!anyDigit) return start;
+  if (*p == 'e' || *p == 'E') {
+    const char* exponent = p + 1;
+    if (*exponent == '+' || *exponent == '-') ++exponent;
+    if (IsDigit(*exponent)) p = Digits(exponent);
+  }
+  return p;
+}
+
+// The pilot's numbers: leading blanks skipped, text after the number
+// ignored, text without one read as 0, which the callers then judge. A text
+// must mean the same with every C library, so the number is found here and
+// only its own characters go to the C library: some read more than a
+// decimal number (a d or D exponent, hexadecimal after 0x), and some read
+// "inf" and "nan" as 0, where here they are infinity and NaN. A number too
+// long for the buffer is not read at all (NaN), and so refused.
 // NOLINTBEGIN(cert-err34-c)
 double ReadNumber(const char* text) {
   const char* p = text;
   while (isspace(static_cast<unsigned char>(*p)) != 0) ++p;
+  const char* afterSign = *p == '+' || *p == '-' ? p + 1 : p;
   const double sign = *p == '-' ? -1.0 : 1.0;
-  if (*p == '+' || *p == '-') ++p;
-  if (p[0] == '0' && (p[1] == 'x' || p[1] == 'X')) return sign * 0.0;
-  if (StartsWithWord(p, "inf")) return sign * HUGE_VAL;
-  if (StartsWithWord(p, "nan")) return NAN;
-  return atof(text);
+  if (StartsWithWord(afterSign, "inf")) return sign * HUGE_VAL;
+  if (StartsWithWord(afterSign, "nan")) return NAN;
+  char number[256];
+  const size_t length = static_cast<size_t>(DecimalEnd(p) - p);
+  if (length >= sizeof number) return NAN;
+  memcpy(number, p, length);
+  number[length] = '\0';
+  return length == 0 ? 0.0 : atof(number);
 }
 // NOLINTEND(cert-err34-c)
 

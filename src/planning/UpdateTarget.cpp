@@ -18,8 +18,11 @@ bool JauntMFD::UpdateTarget(const char* name, bool estimate) {
     // The target is found again by its name at every refresh: a name too
     // long to keep whole would never be found again, so it is refused as an
     // unknown one is. One byte more than targetName holds tells.
+    // The host copies at most the buffer's size and leaves no terminator
+    // when the name fills it: the last byte is the module's.
     char hostName[sizeof targetName + 1];
-    oapiGetObjectName(found, hostName, sizeof hostName);
+    oapiGetObjectName(found, hostName, sizeof hostName - 1);
+    hostName[sizeof hostName - 1] = '\0';
     const size_t length = strlen(hostName);
     if (length >= sizeof targetName) return false;
     memcpy(targetName, hostName, length + 1);
@@ -36,7 +39,7 @@ bool JauntMFD::UpdateTarget(const char* name, bool estimate) {
   failureChance = EstimateFailureChance(shipPos, destPos);
   // A hop shorter than the two objects' sizes together cannot go wrong.
   if (target != nullptr &&
-      oapiGetSize(oapiGetFocusObject()) + targetRadius > targetDistance - distanceSetting)
+      ShortHop(oapiGetSize(oapiGetFocusObject()), targetRadius, targetDistance, distanceSetting))
     failureChance = 0;
   estimateValid = true;
   return true;

@@ -38,11 +38,7 @@ class OAPIFUNC MFD {
   Instrument_User* instr;  // the host's own record of the display
 };
 
-#if defined(_WIN32) && !defined(_WIN64)
-// The host writes cw, ch and instr of every display object itself.
-static_assert(sizeof(MFD) == 28);
-#endif
-
-// Bits of the event passed to ConsumeButton.
+// Bits of the event passed to ConsumeButton: pressed now, released now, held.
 constexpr int PANEL_MOUSE_LBDOWN = 0x01;
-constexpr int PANEL_MOUSE_LBPRESSED = 0x04;
+constexpr int PANEL_MOUSE_LBUP = 0x04;
+constexpr int PANEL_MOUSE_LBPRESSED = 0x10;

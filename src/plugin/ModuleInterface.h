@@ -2,6 +2,7 @@
 // table of per-frame callbacks it reads through __opcGetInterface.
 #pragma once
 
+#include "plugin/HostTypes.h"
 #include "plugin/Platform.h"
 
 // One slot per per-frame callback, in this order. A slot holds the module's
@@ -18,6 +19,8 @@ struct ModuleCallbackTable {
 using OpcStepFn = void (*)(double simt, double simdt, double mjd);
 using OpcDllFn = void (*)(HINSTANCE);
 using OpcGetInterfaceFn = ModuleCallbackTable* (*)();
+using OpcCloseRenderViewportFn = void (*)();
+using OpcDeleteVesselFn = void (*)(ObjectHandle);
 
 extern "C" {
 // Registration of the mode, and its end (plugin/ModeRegistration.cpp).
@@ -32,4 +35,9 @@ JAUNT_MODULE_EXPORT void opcTimestep(double simt, double simdt, double mjd);
 // The per-step callback of hosts that look it up by name
 // (jump/CarrierRelease.cpp).
 JAUNT_MODULE_EXPORT void opcPreStep(double simt, double simdt, double mjd);
+// The end of a session, after the host has destroyed every vessel, and the
+// deletion of one vessel during a session; hosts look both up by name
+// (jump/CarrierRelease.cpp).
+JAUNT_MODULE_EXPORT void opcCloseRenderViewport();
+JAUNT_MODULE_EXPORT void opcDeleteVessel(ObjectHandle vessel);
 }

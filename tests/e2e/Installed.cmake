@@ -15,6 +15,19 @@ foreach(file bin/jaunt-sim lib/jaunt-sim/JauntMFD.so share/doc/jaunt-sim/README.
   endif()
 endforeach()
 
+# Every picture the installed README shows is installed beside it.
+file(READ "${PREFIX}/share/doc/jaunt-sim/README.md" readme)
+string(REGEX MATCHALL "\\([^ ()]*\\.png\\)" links "${readme}")
+if(NOT links)
+  message(FATAL_ERROR "the installed README links no pictures")
+endif()
+foreach(link IN LISTS links)
+  string(REGEX REPLACE "^\\((.*)\\)$" "\\1" picture "${link}")
+  if(NOT EXISTS "${PREFIX}/share/doc/jaunt-sim/${picture}")
+    message(FATAL_ERROR "the installed README shows ${picture}, which is not installed")
+  endif()
+endforeach()
+
 # A scenario where an install keeps its examples, found by its name alone;
 # a name of its own, as the examples have an earth_moon too.
 file(COPY_FILE "${WORKDIR}/scenarios/earth_moon.toml"

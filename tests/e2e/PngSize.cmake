@@ -73,8 +73,8 @@ set(want "key T -> true\ninput -> true\nplan ${OUT}/plan.png\npng ${OUT}/after_p
 if(NOT status EQUAL 0 OR NOT out STREQUAL want OR NOT err STREQUAL "")
   message(FATAL_ERROR "status ${status}\nstdout:\n${out}\nstderr:\n${err}")
 endif()
-expect_size("${OUT}/plan.png" 960x760)
-expect_size("${OUT}/after_plan.png" 960x760)
+expect_size("${OUT}/plan.png" 960x800)
+expect_size("${OUT}/after_plan.png" 960x800)
 expect_size("${OUT}/after_png.png" 704x576)
 
 # Refusals, each of its line; a file already at the path stays as it was.

@@ -36,29 +36,43 @@ void Print(const char* record, std::size_t size, const std::vector<Field>& field
 
 TEST(HostTypesTest, CarrierStateRecordHasTheTargetsLayout) {
   const std::vector<Field> found{
-      JAUNT_FIELD(VesselStateRecord, version), JAUNT_FIELD(VesselStateRecord, flag),
-      JAUNT_FIELD(VesselStateRecord, rbody),   JAUNT_FIELD(VesselStateRecord, base),
-      JAUNT_FIELD(VesselStateRecord, port),    JAUNT_FIELD(VesselStateRecord, status),
-      JAUNT_FIELD(VesselStateRecord, rpos),    JAUNT_FIELD(VesselStateRecord, rvel),
-      JAUNT_FIELD(VesselStateRecord, vrot),    JAUNT_FIELD(VesselStateRecord, arot),
-      JAUNT_FIELD(VesselStateRecord, surface), JAUNT_FIELD(VesselStateRecord, word),
+      JAUNT_FIELD(VesselStateRecord, version),  JAUNT_FIELD(VesselStateRecord, flag),
+      JAUNT_FIELD(VesselStateRecord, rbody),    JAUNT_FIELD(VesselStateRecord, base),
+      JAUNT_FIELD(VesselStateRecord, port),     JAUNT_FIELD(VesselStateRecord, status),
+      JAUNT_FIELD(VesselStateRecord, rpos),     JAUNT_FIELD(VesselStateRecord, rvel),
+      JAUNT_FIELD(VesselStateRecord, vrot),     JAUNT_FIELD(VesselStateRecord, arot),
+      JAUNT_FIELD(VesselStateRecord, surf_lng), JAUNT_FIELD(VesselStateRecord, surf_lat),
+      JAUNT_FIELD(VesselStateRecord, surf_hdg), JAUNT_FIELD(VesselStateRecord, nfuel),
+      JAUNT_FIELD(VesselStateRecord, fuel),     JAUNT_FIELD(VesselStateRecord, nthruster),
+      JAUNT_FIELD(VesselStateRecord, thruster), JAUNT_FIELD(VesselStateRecord, ndockinfo),
+      JAUNT_FIELD(VesselStateRecord, dockinfo), JAUNT_FIELD(VesselStateRecord, xpdr),
   };
   Print("VesselStateRecord", sizeof(VesselStateRecord), found);
 
-  // 32-bit Windows aligns doubles in records to 8 bytes, as x86-64 does;
-  // the record therefore ends in 4 bytes of padding on both targets.
-  const std::vector<Field> windows32{
-      {"version", 0, 4}, {"flag", 4, 4},    {"rbody", 8, 4},      {"base", 12, 4},
-      {"port", 16, 4},   {"status", 20, 4}, {"rpos", 24, 24},     {"rvel", 48, 24},
-      {"vrot", 72, 24},  {"arot", 96, 24},  {"surface", 120, 24}, {"word", 144, 28},
+  // The host's record on its two builds; a 64-bit Linux build lays it out
+  // as the 64-bit host does. Doubles are aligned to 8 bytes on both.
+  const std::vector<Field> x86{
+      {"version", 0, 4},    {"flag", 4, 4},        {"rbody", 8, 4},      {"base", 12, 4},
+      {"port", 16, 4},      {"status", 20, 4},     {"rpos", 24, 24},     {"rvel", 48, 24},
+      {"vrot", 72, 24},     {"arot", 96, 24},      {"surf_lng", 120, 8}, {"surf_lat", 128, 8},
+      {"surf_hdg", 136, 8}, {"nfuel", 144, 4},     {"fuel", 148, 4},     {"nthruster", 152, 4},
+      {"thruster", 156, 4}, {"ndockinfo", 160, 4}, {"dockinfo", 164, 4}, {"xpdr", 168, 4},
   };
-  const std::vector<Field> linux64{
-      {"version", 0, 4}, {"flag", 4, 4},    {"rbody", 8, 8},      {"base", 16, 8},
-      {"port", 24, 4},   {"status", 28, 4}, {"rpos", 32, 24},     {"rvel", 56, 24},
-      {"vrot", 80, 24},  {"arot", 104, 24}, {"surface", 128, 24}, {"word", 152, 28},
+  const std::vector<Field> x64{
+      {"version", 0, 4},    {"flag", 4, 4},        {"rbody", 8, 8},      {"base", 16, 8},
+      {"port", 24, 4},      {"status", 28, 4},     {"rpos", 32, 24},     {"rvel", 56, 24},
+      {"vrot", 80, 24},     {"arot", 104, 24},     {"surf_lng", 128, 8}, {"surf_lat", 136, 8},
+      {"surf_hdg", 144, 8}, {"nfuel", 152, 4},     {"fuel", 160, 8},     {"nthruster", 168, 4},
+      {"thruster", 176, 8}, {"ndockinfo", 184, 4}, {"dockinfo", 192, 8}, {"xpdr", 200, 4},
   };
-  EXPECT_EQ(found, pointers32 ? windows32 : linux64);
-  EXPECT_EQ(sizeof(VesselStateRecord), pointers32 ? 176u : 184u);
+  EXPECT_EQ(found, pointers32 ? x86 : x64);
+  EXPECT_EQ(sizeof(VesselStateRecord), pointers32 ? 176u : 208u);
+}
+
+TEST(HostTypesTest, MenuRowsArePackedAsTheHostWalksThem) {
+  const std::size_t p = sizeof(void*);
+  EXPECT_EQ(sizeof(MFDBUTTONMENU), 2 * p + 1);
+  EXPECT_EQ(offsetof(MFDBUTTONMENU, selchar), 2 * p);
 }
 
 TEST(HostTypesTest, ModeRecordAndCallbackTableHaveTheTargetsLayout) {

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <string>
 #include <vector>
 #ifdef __GLIBC__
 #include <malloc.h>
@@ -25,13 +26,14 @@ TEST_F(HostWorldTest, NamesAreFoundInAnyCaseAndWrittenAsTheHostSpellsThem) {
   EXPECT_EQ(oapiGetObjectByName(upper), earth);
   EXPECT_EQ(oapiGetObjectByName(partial), nullptr);
 
-  char name[6];
+  // As strncpy: at most n bytes, no terminator when the name fills them,
+  // and the rest of the n filled with NULs when it does not.
+  char name[8];
   std::memset(name, '#', sizeof name);
-  oapiGetObjectName(earth, name, 4);
-  EXPECT_STREQ(name, "Ear");
-  EXPECT_EQ(name[4], '#');
-  oapiGetObjectName(earth, name, sizeof name);
-  EXPECT_STREQ(name, "Earth");
+  oapiGetObjectName(earth, name, 5);
+  EXPECT_EQ(std::string(name, sizeof name), "Earth###");
+  oapiGetObjectName(earth, name, 7);
+  EXPECT_EQ(std::string(name, sizeof name), std::string("Earth\0\0#", 8));
 }
 
 TEST_F(HostWorldTest, FocusRelativeStateIsTheFocusMinusTheObject) {

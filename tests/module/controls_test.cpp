@@ -111,12 +111,17 @@ TEST_F(ControlsTest, LabelsAndMenu) {
       {"<- Do the hyperspace jump", nullptr, 'W'},
   };
   for (int i = 0; i < 5; ++i) {
-    EXPECT_STREQ(menu[i].line1, rows[i].line1);
+    // Copied out: the rows are packed, as the host lays them out, so their
+    // fields may not be bound to references.
+    const char* line1 = menu[i].line1;
+    const char* line2 = menu[i].line2;
+    const char key = menu[i].selchar;
+    EXPECT_STREQ(line1, rows[i].line1);
     if (rows[i].line2 == nullptr)
-      EXPECT_EQ(menu[i].line2, nullptr);
+      EXPECT_EQ(line2, nullptr);
     else
-      EXPECT_STREQ(menu[i].line2, rows[i].line2);
-    EXPECT_EQ(menu[i].selchar, rows[i].key);
+      EXPECT_STREQ(line2, rows[i].line2);
+    EXPECT_EQ(key, rows[i].key);
   }
 }
 

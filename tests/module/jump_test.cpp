@@ -146,6 +146,8 @@ TEST_F(JumpTest, CarrierIsCreatedAtTheDestinationAndHoldsTheShip) {
   ASSERT_EQ(CountCarriers(), 1);
   const host::Object& carrier = *host::TheWorld().FindByName("jaunt_dummy");
   EXPECT_EQ(carrier.className, "jauntdummy");
+  EXPECT_EQ(carrier.mass, 1.0);  // from the class file the package ships
+  EXPECT_EQ(carrier.size, 1.0);
   EXPECT_EQ(display.carrier, carrier.handle);
   EXPECT_EQ(display.carrierVessel, carrier.iface);
   EXPECT_EQ(carrier.pos.z, 3000 + 1e6);
@@ -248,11 +250,12 @@ TEST_F(JumpTest, CarrierThatCannotBeCreatedLeavesTheShipAlone) {
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
     const auto fake = FakeRandom::Install({0, 0, 0, 0});
+    const host::VesselClass shipped = *host::FindVesselClass("jauntdummy");
     if (!c.withClass) host::RemoveVesselClass("jauntdummy");
     JauntMFD& display = Planned(c.length, c.chance);
     display.speedSetting = c.speed;
     EXPECT_FALSE(display.ExecuteJump());
-    if (!c.withClass) host::AddVesselClass({"jauntdummy", 1.0, 0.0});
+    if (!c.withClass) host::AddVesselClass(shipped);
     EXPECT_FALSE(display.releasePending);
     EXPECT_FALSE(ReleasePending());
     EXPECT_TRUE(display.lastJumpSafe);  // no jump was made, so none went bad

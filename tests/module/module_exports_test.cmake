@@ -1,4 +1,4 @@
-# The module exports exactly its five entry points and nothing else.
+# The module exports exactly its seven entry points and nothing else.
 execute_process(COMMAND nm -D --defined-only ${MODULE}
                 OUTPUT_VARIABLE symbols RESULT_VARIABLE result)
 if(NOT result EQUAL 0)
@@ -11,7 +11,8 @@ foreach(line ${lines})
   list(APPEND names ${name})
 endforeach()
 list(SORT names)
-set(expected __opcGetInterface opcDLLExit opcDLLInit opcPreStep opcTimestep)
+set(expected __opcGetInterface opcCloseRenderViewport opcDLLExit opcDLLInit opcDeleteVessel
+             opcPreStep opcTimestep)
 if(NOT names STREQUAL expected)
   message(FATAL_ERROR "exports are '${names}', expected '${expected}'")
 endif()

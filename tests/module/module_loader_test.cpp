@@ -29,11 +29,13 @@ class ModuleLoaderTest : public HostTest {
   const host::LoadedModule* module = nullptr;
 };
 
-TEST_F(ModuleLoaderTest, CallbackTableHoldsOnlyTheTimestepInItsThirdSlot) {
-  const ModuleCallbackTable* table = module->callbacks;
+// Each slot holds the module's own export of its name.
+TEST_F(ModuleLoaderTest, CallbackTableHoldsTheSessionEndAndTheTimestep) {
+  const host::OpcCallbackTable* table = module->callbacks;
   ASSERT_NE(table, nullptr);
   EXPECT_EQ(table->opcOpenRenderViewport, nullptr);
-  EXPECT_EQ(table->opcCloseRenderViewport, nullptr);
+  ASSERT_NE(module->closeRenderViewport, nullptr);
+  EXPECT_EQ(table->opcCloseRenderViewport, module->closeRenderViewport);
   EXPECT_NE(table->opcTimestep, nullptr);
   EXPECT_EQ(table->opcFocusChanged, nullptr);
   EXPECT_EQ(table->opcTimeAccChanged, nullptr);

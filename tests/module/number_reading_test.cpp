@@ -1,12 +1,11 @@
 // A text the pilot types means the same with every C library. The module
-// reads numbers with the C library's atof, but settles the words for
-// infinity and not-a-number itself: the Windows C library's atof reads them
-// as 0, where the Linux one reads them as what they say.
+// finds where the decimal number ends itself, and settles the words for
+// infinity and not-a-number itself: the Windows C library's atof reads a d
+// exponent and reads those words as 0, where the Linux one does neither.
 #include <gtest/gtest.h>
 
-#include <cmath>
-#include <cstdlib>
 #include <cstring>
+#include <string>
 
 #include "planning/DistanceText.h"
 
@@ -28,10 +27,10 @@ TEST(NumberReadingTest, NonFiniteDistancesAndSpeedsAreRefused) {
   }
 }
 
-TEST(NumberReadingTest, AtofKeepsItsDecimalReading) {
+TEST(NumberReadingTest, ANumberIsDecimalAndEndsWhereADecimalNumberEnds) {
   struct Case {
     const char* text;
-    double value;
+    double metres;
   };
   const Case cases[] = {
       {"0.1", 0.1},
@@ -40,22 +39,36 @@ TEST(NumberReadingTest, AtofKeepsItsDecimalReading) {
       {"500K", 500},
       {"1,5", 1},
       {"5e", 5},
+      {"5e+", 5},
       {".5", 0.5},
+      {"5.", 5},
+      {".", 0},
       {"+3", 3},
       {"xyz", 0},
-      {"", 0},
+      {"-0", 0},
       {"1e-400", 0},
+      {"2d1", 2},  // no d exponent, whatever the C library reads
+      {"G2d1", 2e9},
+      {"1.5D3", 1.5},
+      {"0x10", 0},                               // no hexadecimal either
       {"9007199254740993", 9007199254740992.0},  // halfway: rounded to even
       {"2.2250738585072011e-308", 2.2250738585072009e-308},
       {"1.7976931348623157e308", 1.7976931348623157e308},
   };
   for (const Case& c : cases) {
-    const double read = std::atof(c.text);
-    EXPECT_EQ(std::memcmp(&read, &c.value, sizeof read), 0)
-        << '"' << c.text << "\" read as " << read << ", expected " << c.value;
+    double metres = -1;
+    EXPECT_TRUE(ParseDistance(c.text, false, 0, metres)) << c.text;
+    EXPECT_EQ(std::memcmp(&metres, &c.metres, sizeof metres), 0)
+        << '"' << c.text << "\" read as " << metres << ", expected " << c.metres;
   }
-  const double negativeZero = std::atof("-0");
-  EXPECT_TRUE(negativeZero == 0 && std::signbit(negativeZero));
+  double metresPerSecond = 0;
+  EXPECT_TRUE(ParseSpeed("1.5d1", metresPerSecond));
+  EXPECT_EQ(metresPerSecond, 1500);
+  // Longer than any number a pilot types: refused rather than cut.
+  const std::string longNumber(300, '1');
+  double metres = 7;
+  EXPECT_FALSE(ParseDistance(longNumber.c_str(), false, 0, metres));
+  EXPECT_EQ(metres, 7);
 }
 
 }  // namespace

@@ -141,4 +141,41 @@ TEST_F(ReleaseTest, CarrierRemovedByOthersIsNotTouchedAgain) {
   EXPECT_EQ(host::StaleHandleUses(), 0);
 }
 
+// The host tells of a carrier deleted by someone else: the display no longer
+// waits for it, and the countdown stops at once.
+TEST_F(ReleaseTest, CarrierDeletedByOthersIsForgottenWhenTheHostTells) {
+  JauntMFD& display = Jump();
+  Step();
+  oapiDeleteVessel(display.carrier);
+  opcDeleteVessel(display.carrier);  // as the host calls it
+  EXPECT_FALSE(display.releasePending);
+  EXPECT_FALSE(ReleasePending());
+  EXPECT_EQ(releaseCountdown, -1);
+}
+
+// A session ends at any step of the hold, and the next session's vessels
+// take the old handles, the carrier's among them: nothing of the old jump
+// may touch them.
+TEST_F(ReleaseTest, SessionEndingDuringTheHoldLeavesTheNextSessionAlone) {
+  for (int stepsTaken = 0; stepsTaken <= 2; ++stepsTaken) {
+    SCOPED_TRACE(stepsTaken);
+    host::ResetSimulation();
+    ship = AddVessel("GL-01", MakeVector(0, 0, 0));
+    Focus(ship);
+    const ObjectHandle carrier = Jump().carrier;
+    for (int i = 0; i < stepsTaken; ++i) Step();
+    host::ResetSimulation();
+    opcCloseRenderViewport();  // the host's call at the session's end
+
+    const ObjectHandle pilot = AddVessel("GL-02", MakeVector(1, 0, 0));
+    Focus(pilot);
+    const ObjectHandle other = AddVessel("Other", MakeVector(2, 0, 0));
+    ASSERT_EQ(other, carrier);  // the old carrier's handle, on another vessel
+    for (int i = 0; i < 3; ++i) Step();
+    EXPECT_NE(host::TheWorld().Find(other), nullptr);
+    EXPECT_EQ(host::TheWorld().Find(other)->name, "Other");
+    EXPECT_FALSE(ReleasePending());
+  }
+}
+
 }  // namespace

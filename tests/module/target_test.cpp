@@ -76,7 +76,7 @@ TEST_F(TargetTest, NameTooLongToKeepWholeIsRefused) {
   const std::string kept(99, 'k');
   AddVessel(kept, MakeVector(0, 0, 1000));
   ASSERT_TRUE(display.UpdateTarget(kept.c_str(), true));
-  for (const std::size_t length : {100u, 150u}) {
+  for (const std::size_t length : {100u, 101u, 150u}) {
     const std::string name(length, 'x');
     AddVessel(name, MakeVector(0, 0, 1000));
     EXPECT_FALSE(display.UpdateTarget(name.c_str(), true)) << length;

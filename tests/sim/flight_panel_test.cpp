@@ -88,11 +88,40 @@ TEST_F(FlightPanelWorldTest, PanelShowsFocusVesselAgainstItsNearestBody) {
     EXPECT_EQ(sim::PanelLines({51544.5, 0, pace.requested, false, pace.achieved}, {})[3],
               pace.line);
   }
+  // On the surface, a hair inside it by the rounding of the sums: no -0.0.
+  Focus(AddVessel("Lander", MakeVector(6.4e6 - 1e-6, 0, 0), MakeVector(0, 100, 0)));
+  EXPECT_EQ(sim::PanelLines({51544.5, 0, 1, false}, {})[6], "Altitude   0.0 km");
+
   sim::PaceMeter meter;
   meter.Add(0.5, 2500);
   EXPECT_LT(meter.Achieved(), 0);  // less than a second measured
   meter.Add(0.75, 1000);
   EXPECT_EQ(meter.Achieved(), 3500 / 1.25);
+}
+
+TEST(FlightPanelTest, LongLinesBreakAtBlanksButNotBetweenANumberAndItsUnit) {
+  using Pieces = std::vector<std::string>;
+  const struct {
+    std::string line;
+    std::size_t width;
+    Pieces pieces;
+  } cases[] = {
+      {"Events     t=0.80s answered \"y\": safe jump, GL-01 moved 325021.3 km",
+       62,
+       {"Events     t=0.80s answered \"y\": safe jump, GL-01 moved", "           325021.3 km"}},
+      {"Events     t=0.80s answered \"%10\": distance 36.11 Mm (0.000 AU)",
+       51,
+       {"Events     t=0.80s answered \"%10\": distance", "           36.11 Mm (0.000 AU)"}},
+      {"Events     t=0.80s answered \"%10\": distance 36.11 Mm (0.000 AU)",
+       60,
+       {"Events     t=0.80s answered \"%10\": distance 36.11 Mm", "           (0.000 AU)"}},
+      {"Events     short", 40, {"Events     short"}},
+      // No blank to break at: cut where the width ends.
+      {"Events     " + std::string(30, 'x'),
+       20,
+       {"Events     xxxxxxxxx", "           xxxxxxxxx", "           xxxxxxxxx", "           xxx"}},
+  };
+  for (const auto& c : cases) EXPECT_EQ(sim::PanelPieces(c.line, c.width, 11), c.pieces) << c.line;
 }
 
 TEST_F(FlightPanelWorldTest, HoldWatchTellsTheReleaseOnly) {

@@ -17,6 +17,7 @@
 #include <sstream>
 
 #include "DisplayLayout.h"
+#include "LabelPlacement.h"
 #include "PictureLayout.h"
 #include "PlanLayout.h"
 #include "PlanPicture.h"
@@ -276,7 +277,7 @@ TEST_F(PictureTest, SafePlanShowsShipDestinationSamplesAndBodiesWhereTheLayoutSa
   Answer("%10");
   const Pixels pixels = Plan("safe.png");
   EXPECT_EQ(pixels.width, 960);
-  EXPECT_EQ(pixels.height, 760);
+  EXPECT_EQ(pixels.height, 800);
   const sim::PlanLayout layout = Layout();
   ASSERT_TRUE(layout.plan.Safe());
   EXPECT_FALSE(layout.detailView) << "a long path needs no enlargement";
@@ -322,14 +323,59 @@ TEST_F(PictureTest, UnsafePlanShowsItsScatterAndAfterTheJumpWhereTheShipLanded) 
   EXPECT_NE(before.At(inside), 0xFFFFFF);
   EXPECT_EQ(before.At(layout.view.left + 3, layout.view.top + layout.view.height - 40),
             sim::mapColour);
+  // The box is filled whole, convex: inside along every edge, not notched.
+  sim::MapPoint middle{0, 0};
+  for (const sim::MapPoint& p : layout.scatter) {
+    middle.x += p.x / static_cast<double>(layout.scatter.size());
+    middle.y += p.y / static_cast<double>(layout.scatter.size());
+  }
+  for (std::size_t i = 0; i < layout.scatter.size(); ++i) {
+    const sim::MapPoint& a = layout.scatter[i];
+    const sim::MapPoint& b = layout.scatter[(i + 1) % layout.scatter.size()];
+    const sim::MapPoint nearEdge{middle.x + 0.9 * ((a.x + b.x) / 2 - middle.x),
+                                 middle.y + 0.9 * ((a.y + b.y) / 2 - middle.y)};
+    EXPECT_NE(before.At(nearEdge), sim::mapColour) << "edge " << i;
+  }
 
   Key('W');
   Answer("y");
+  host::Step(600);  // the ship falls on towards the Earth, away from where it landed
   const Pixels after = Plan("landed.png");
   const sim::PlanLayout jumped = Layout();
   ASSERT_TRUE(jumped.landedShown);
   EXPECT_EQ(after.At(jumped.landed), sim::landedColour);
   EXPECT_EQ(after.At(jumped.detail.start, 0, -7.5), sim::shipColour);  // the ring it left
+  EXPECT_EQ(after.At(jumped.shipNow, -6, 0), sim::shipColour);         // and where it is now
+}
+
+// Sixty small bodies strewn along an unsafe jump: their labels take the
+// room left once the ship, the destination and the target are labelled, and
+// none overlaps another; the enlarged path shows the bodies it passes.
+TEST_F(PictureTest, LabelsNeverOverlapAndTheEnlargedPathShowsTheBodies) {
+  for (int i = 0; i < 60; ++i) {
+    const double x = 2e7 + 3.5e5 * i, y = (i % 2 == 0 ? 1 : -1) * (2e5 + 3e4 * (i % 7));
+    AddBody("Rock " + std::to_string(i), 1e15, 300, MakeVector(x, y, 1e3 * (i % 5)));
+  }
+  Open();
+  Key('T');
+  Answer("Earth");
+  Key('D');
+  Answer("M18");
+  const sim::PlanLayout layout = Layout();
+  ASSERT_TRUE(layout.detailView);
+  EXPECT_GT(layout.detailBodies.size(), 10u);
+  for (const auto* labels : {&layout.labels, &layout.detailLabels}) {
+    for (std::size_t i = 0; i < labels->size(); ++i)
+      for (std::size_t j = i + 1; j < labels->size(); ++j)
+        EXPECT_FALSE(sim::Overlap((*labels)[i].box, (*labels)[j].box))
+            << (*labels)[i].text << " and " << (*labels)[j].text;
+  }
+  ASSERT_GE(layout.labels.size(), 3u);
+  EXPECT_EQ(layout.labels[0].text, "GL-01");
+  EXPECT_EQ(layout.labels[1].text, "destination");
+  EXPECT_EQ(layout.labels[2].text, "Earth");
+  EXPECT_GT(layout.detailLabels.size(), 3u);
+  EXPECT_LT(layout.detailLabels.size(), 60u) << "not every rock finds room";
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include <numbers>
 
 #include "PlanGeometry.h"
+#include "jump/Scatter.h"
 
 namespace {
 
@@ -89,7 +90,7 @@ TEST(PlanGeometryTest, SolvesTheDestinationAndTheEstimateAsTheModuleDoes) {
     EXPECT_NEAR(plan.peak, c.peak, 1e-4 * c.peak) << c.what;
     EXPECT_EQ(plan.peakSample, c.peakSample) << c.what;
     EXPECT_NEAR(plan.failureChance, c.failureChance, 1e-4) << c.what;
-    EXPECT_NEAR(plan.scatterHalfWidth, c.halfWidth, 1e-9) << c.what;
+    EXPECT_NEAR(plan.scatterReach, c.halfWidth, 1e-9) << c.what;
   }
 }
 
@@ -110,7 +111,7 @@ TEST(PlanGeometryTest, ScatterBoxGrowsAsTheChanceFallsTowardsAHalf) {
   } cases[] = {{1000, 1, 1000}, {1000, 0.75, 2000}, {1000, 0.6, 5000},
                {1000, 0.5, 0},  {1000, 0.2, 0},     {0, 1, 0}};
   for (const auto& c : cases)
-    EXPECT_NEAR(sim::ScatterHalfWidth(c.length, c.failureChance), c.halfWidth, 1e-6)
+    EXPECT_NEAR(ScatterReach(ScatterScale(c.length, c.failureChance)), c.halfWidth, 1e-6)
         << c.length << " " << c.failureChance;
 }
 

@@ -18,16 +18,23 @@ TEST(PlanSceneTest, SettingsAreReadAsThePagePrintsThem) {
                                             {20, 144, "1.00 Gm (0.007 AU)"},
                                             {10, 176, "[Shift-V] Final absolute velocity:"},
                                             {20, 192, "0.000 Km/s"}};
+  auto distance = [&](const std::string& text) {
+    return std::vector<host::TextRun>{fresh[0], fresh[1], {20, 144, text}, fresh[3], fresh[4]};
+  };
+  // A setting too large for the page's 99 characters loses its unit, then
+  // its decimals, then digits of its whole part.
+  const std::string digits96 = "1" + std::string(95, '0');
+  const std::string digits99 = "1" + std::string(98, '0');
   const struct {
     const char* what;
     std::vector<host::TextRun> runs;
     const char* target;
-    double distance, speed;
+    double distance;
     std::optional<double> probability;
     bool badJump;
-    const char* error;
+    std::string error;
   } cases[] = {
-      {"a new display", fresh, "", 1e9, 0, std::nullopt, false, ""},
+      {"a new display", fresh, "", 1e9, std::nullopt, false, ""},
       {"a target with an estimate and a bad jump",
        {{10, 48, "[Shift-T] Target: Moon"},
         {20, 64, "Curr. distance: 361.13 Mm (0.002 AU)"},
@@ -39,7 +46,6 @@ TEST(PlanSceneTest, SettingsAreReadAsThePagePrintsThem) {
         {40, 256, "<<<Bad jump!>>>"}},
        "Moon",
        36.11e6,
-       -2500,
        88.5,
        true,
        ""},
@@ -52,39 +58,28 @@ TEST(PlanSceneTest, SettingsAreReadAsThePagePrintsThem) {
         {20, 192, "0.001 Km/s"}},
        "None",
        -2500,
-       1,
        std::nullopt,
        false,
        ""},
-      {"kilometres",
-       {fresh[0], fresh[1], {20, 144, "999.50 Km (0.000 AU)"}, fresh[3], fresh[4]},
-       "",
-       999.5e3,
-       0,
-       std::nullopt,
-       false,
-       ""},
-      {"a unit that is not the page's",
-       {fresh[0], fresh[1], {20, 144, "1.00 Xm (0.007 AU)"}, fresh[3], fresh[4]},
-       "",
-       0,
-       0,
-       std::nullopt,
-       false,
+      {"kilometres", distance("999.50 Km (0.000 AU)"), "", 999.5e3, std::nullopt, false, ""},
+      {"the unit cut off", distance(digits96 + ".00 G"), "", 1e104, std::nullopt, false, ""},
+      {"the decimals cut too", distance(digits96 + ".0"), "", 1e104, std::nullopt, false, ""},
+      {"the whole part cut", distance(digits99), "", 0, std::nullopt, false,
+       "cannot draw this plan: the page shows only the first 99 digits of the distance setting "
+       "(\"1000000000000000...\"), too few to know its value"},
+      {"a unit that is not the page's", distance("1.00 Xm (0.007 AU)"), "", 0, std::nullopt, false,
        "cannot read the distance setting \"1.00 Xm (0.007 AU)\" on the page"},
-      {"no speed line",
+      {"no speed line: the plan does without",
        {fresh[0], fresh[1], fresh[2]},
        "",
        1e9,
-       0,
        std::nullopt,
        false,
-       "cannot read the speed setting \"\" on the page"},
+       ""},
       {"no target line",
        {fresh[1], fresh[2], fresh[3], fresh[4]},
        "",
        1e9,
-       0,
        std::nullopt,
        false,
        "the page shows no target line"},
@@ -94,12 +89,11 @@ TEST(PlanSceneTest, SettingsAreReadAsThePagePrintsThem) {
     page.runs = c.runs;
     sim::PageSettings settings;
     std::string error;
-    EXPECT_EQ(sim::ReadPageSettings(page, settings, error), *c.error == '\0') << c.what;
+    EXPECT_EQ(sim::ReadPageSettings(page, settings, error), c.error.empty()) << c.what;
     EXPECT_EQ(error, c.error) << c.what;
-    if (*c.error != '\0') continue;
+    if (!c.error.empty()) continue;
     EXPECT_EQ(settings.target, c.target) << c.what;
     EXPECT_DOUBLE_EQ(settings.distance, c.distance) << c.what;
-    EXPECT_DOUBLE_EQ(settings.speed, c.speed) << c.what;
     EXPECT_EQ(settings.probability, c.probability) << c.what;
     EXPECT_EQ(settings.badJump, c.badJump) << c.what;
   }
@@ -193,7 +187,7 @@ TEST_F(PlanSceneWorldTest, UnsafeJumpLandsInsideTheScatterBox) {
   EXPECT_NEAR(plan.failureChance, 0.615, 0.001);
   // The half-width follows the rounded distance closely: 0.5 % and the
   // distance's own rounding make room enough.
-  const double reach = plan.scatterHalfWidth * 1.005 + 0.005e6;
+  const double reach = plan.scatterReach * 1.005 + 0.005e6;
   for (int axis = 0; axis < 3; ++axis)
     EXPECT_LE(std::abs(scene.jump->landed.data[axis] - plan.destination.data[axis]), reach) << axis;
 }
@@ -219,6 +213,79 @@ TEST_F(PlanSceneWorldTest, ANewEstimateOrNewSettingsEndTheJumpsPlan) {
   Key('D');
   Answer("M6");
   EXPECT_FALSE(Gather().jump);
+}
+
+TEST_F(PlanSceneWorldTest, TheJumpIsCreditedToTheDisplayThatAsked) {
+  const int first = display;
+  const int second = Open();
+  Key('D');
+  Answer("M5");
+  display = first;
+  Key('D');
+  Answer("M5");
+  Key('W');
+  display = second;  // selected when the question is answered; the first display asked
+  EXPECT_EQ(sim::AnswerPrompt(first, "y")->event,
+            "answered \"y\": safe jump, GL-01 moved 5000.0 km");
+  EXPECT_FALSE(Gather().jump) << "the same settings, but not its jump";
+  display = first;
+  EXPECT_TRUE(Gather().jump);
+}
+
+TEST_F(PlanSceneWorldTest, TheTargetIsTheObjectFollowedNotTheNameThePageCuts) {
+  // The page prints 81 characters of a target's name: all three look alike.
+  const std::string stem(81, 'R');
+  AddVessel(stem, MakeVector(1e8, 0, 0));
+  AddVessel(stem + "-near", MakeVector(1e8, 1e7, 0));
+  const ObjectHandle far = AddVessel(stem + "-far", MakeVector(2e8, 0, 0));
+  Key('T');
+  EXPECT_EQ(Answer(stem + "-FAR"), "answered \"" + stem + "-FAR\": target " + stem + "-far");
+  Key('D');
+  Answer("%50");
+  const sim::PlanScene scene = Gather();
+  EXPECT_EQ(scene.settings.target, stem);
+  EXPECT_EQ(scene.target, stem + "-far");
+  EXPECT_EQ(scene.input.targetPos.x, host::TheWorld().Find(far)->pos.x);
+  host::TheWorld().Remove(far);
+  sim::PlanScene lost;
+  std::string error;
+  EXPECT_FALSE(sim::GatherPlan(display, lost, error));
+  EXPECT_EQ(error, "the display's target \"RRRRRRRRRRRRRRRR...\" is no longer in the world");
+}
+
+// The Earth and the Moon cruising round the Sun, far from their plan's
+// origin, with the glider between them.
+class MovingPlanSceneTest : public LoadedModuleTest {
+ protected:
+  void SetUp() override {
+    LoadedModuleTest::SetUp();
+    const VECTOR3 cruise = MakeVector(0, 30000, 0), away = MakeVector(1.5e11, 0, 0);
+    AddBody("Earth", testing_world::earthMass, testing_world::earthRadius, away, cruise);
+    AddBody("Moon", 7.342e22, 1.7374e6, away + MakeVector(3.844e8, 0, 0), cruise);
+    Focus(AddVessel("GL-01", away + MakeVector(4.2164e7, 0, 0), cruise, 20, MakeVector(1, 0, 0),
+                    MakeVector(0, 0, 1)));
+    Open();
+  }
+};
+
+TEST_F(MovingPlanSceneTest, AfterAJumpTheShipStandsWhereThePageSaysAgainstTheTarget) {
+  Key('T');
+  Answer("Moon");
+  Key('D');
+  Answer("%10");
+  Key('W');
+  Answer("y");
+  for (int i = 0; i < 10; ++i) host::Step(600);
+  sim::PlanScene scene;
+  std::string error;
+  ASSERT_TRUE(sim::GatherPlan(display, scene, error)) << error;
+  ASSERT_TRUE(scene.jump);
+  // The bodies stand where they were at the jump, 180,000 km behind where
+  // they are now; the ship is shown at its present distance from the Moon.
+  host::World& world = host::TheWorld();
+  const double now = host::Length(world.Find(world.Focus())->pos - world.FindByName("Moon")->pos);
+  EXPECT_NEAR(host::Length(scene.shipNow - scene.input.targetPos), now, 1e-3);
+  EXPECT_LT(host::Length(scene.shipNow - scene.jump->landed), 1e6);
 }
 
 TEST_F(PlanSceneWorldTest, NothingToPlanWithoutAFocusVessel) {

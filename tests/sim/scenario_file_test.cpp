@@ -118,6 +118,12 @@ TEST(ScenarioFileTest, MistakesAreNamedWithTheirLine) {
        "s.toml:5: name \"a\" is already used on line 2"},
       {"[scenario]\nname = \"x\"\nstart = 1\n", "s.toml:3: unknown key \"start\" in [scenario]"},
       {"[[vessel]\n", "s.toml:1: Error while parsing table header: expected ']', saw '\\n'"},
+      // The parser's message quotes the text, which is kept on one line.
+      {"[scenario]\nmjd = n\n",
+       "s.toml:2: Error while parsing floating-point: expected 'nan', saw 'n\\n'"},
+      {"[[vessel]]\nname = \"\xC3\xA9\"\nposition = [0, 0, \xC4\xBA]\n",
+       "s.toml:3: a character beyond ASCII outside a string or comment, or right after a "
+       "backslash in a \"\"\" string; write it there as \\u followed by its code"},
       // Unknown keys first, the one nearest the top, before a missing one.
       {"[[vessel]]\nzeta = 1\nalpha = 2\n", "s.toml:2: unknown key \"zeta\" in [[vessel]]"},
       // Names a script can address, and a scenario name on one line.

@@ -1,6 +1,7 @@
 // The scan that turns away deeply nested scenario files before the parser
 // recurses into them: it must never count less than the parser builds, and
-// it must not count what strings and comments merely contain.
+// it must not count what strings and comments merely contain. It also finds
+// the characters the parser cannot be given.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -14,6 +15,7 @@ TEST(TomlNestingTest, DepthCountsKeysTablesAndArraysButNotStrings) {
     std::string text;
     int depth;
     int line;
+    int foreignLine = 0;
   } cases[] = {
       {"", 0, 1},
       {"a = 1", 1, 1},
@@ -36,11 +38,22 @@ TEST(TomlNestingTest, DepthCountsKeysTablesAndArraysButNotStrings) {
       // Malformed text still ends, and still counts.
       {"a.b = [\n", 3, 1},
       {"]]} a.b.c = {", 3, 1},
+      // Bytes beyond ASCII: anywhere in strings and comments, but not where
+      // the parser asks whether they are white space.
+      {"# \xC3\xA9\nc = \"\xC3\xA9\" # \xC3\xA9\nd = '\xC3\xA9'\ne = '''\n\xC3\xA9'''", 1, 2},
+      {"a = \"\"\"\\u00e9\\\n\"\"\"\nb = 1", 1, 1},
+      {"a = 1\nb = \xC3\xA9", 1, 1, 2},
+      {"[a]\n[\xC4\xBA]", 1, 1, 2},
+      {"a = \"\"\"x\\\n\n  \xC3\xA9\"\"\"", 1, 1, 1},
+      {"a = \"\"\"x\\\xC3\xA9\"\"\"", 1, 1, 1},
+      // A value read as a number is read up to its end, quotes and all.
+      {"a = [1, 0\"\"\"\"s\xC3\xA9\"]", 2, 1, 1},
   };
   for (const auto& c : cases) {
     const sim::TomlNesting nesting = sim::DeepestKey(c.text);
     EXPECT_EQ(nesting.depth, c.depth) << c.text;
     EXPECT_EQ(nesting.line, c.line) << c.text;
+    EXPECT_EQ(nesting.foreignLine, c.foreignLine) << c.text;
   }
 }
 

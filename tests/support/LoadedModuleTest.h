@@ -7,6 +7,7 @@
 
 #include "KeyCodes.h"
 #include "PlanScene.h"
+#include "PromptAnswer.h"
 #include "host/Displays.h"
 #include "host/InputBox.h"
 #include "host/ModuleLoader.h"
@@ -40,11 +41,11 @@ class LoadedModuleTest : public HostTest {
     ASSERT_NE(host::DisplayObject(display), nullptr);
     EXPECT_TRUE(host::DisplayObject(display)->ConsumeKeyBuffered(*sim::ScanCodeOf(key))) << key;
   }
-  // Answers the open box, as the script's `input` does.
-  void Answer(const std::string& text) {
-    sim::JumpWatch watch;
-    EXPECT_TRUE(host::AnswerInputBox(text).has_value()) << text;
-    watch.Answered(display);
+  // Answers the open box, as the script's `input` does; what came of it.
+  std::string Answer(const std::string& text) {
+    const std::optional<sim::PromptAnswer> answer = sim::AnswerPrompt(display, text);
+    EXPECT_TRUE(answer.has_value()) << text;
+    return answer ? answer->event : std::string();
   }
 
   const host::LoadedModule* module = nullptr;

@@ -40,6 +40,21 @@ MFD* DisplayObject(int number);   // null when not open
 std::string DisplayMode(int number);
 // Asks the display to draw itself on a fresh recording surface.
 Page DrawDisplay(int number);
+// The object whose position relative to the focus vessel display `number`
+// asked for when it last drew its page: the target it follows, as the host
+// sees it, whatever name the page prints. Null when it asked for none.
+ObjectHandle FollowedObject(int number);
+
+// One row of a display's button menu, as the host draws it.
+struct MenuRow {
+  char key;
+  std::string line1, line2;  // line2 empty when the row has one line
+};
+// The display's button menu as the pilot's menu key opens it: the host asks
+// the display for its rows (ButtonMenu) and walks them with its own stride,
+// measuring each line, and a second line that is not null, with strlen.
+// Empty when the display has no menu; a row without a first line is reported.
+std::vector<MenuRow> DisplayMenu(int number);
 
 // Makes `vessel` (null: none) the focus vessel. As a cockpit does, the host
 // closes every open display and opens it again, under the same number and

@@ -89,8 +89,10 @@ class World {
   ObjectHandle AddBody(const BodySpec& spec);
   ObjectHandle AddVessel(const VesselSpec& spec);
   // Removes a body or vessel and releases what it held; its handle is never
-  // valid again. A removed vessel lets go of its children and of its parent.
+  // valid again in this world. A removed vessel lets go of its children and
+  // of its parent.
   bool Remove(ObjectHandle handle);
+  // Removes everything; the next objects take the first handles again.
   void Clear();
 
   Object* Find(ObjectHandle handle);            // live objects only; null otherwise
@@ -150,10 +152,10 @@ class World {
   // the time it was handed out. A slot freed by a removal is taken again by
   // a later object, a generation on, so the index stays as large as the most
   // objects (and attachment points) alive at once, yet no handle is handed
-  // out twice in the world's life: a removed object's handle is always told
-  // from a live one. A slot whose generations run out is never taken again.
-  // A plain array keeps the lookup that every host service makes to one
-  // indexed load.
+  // out twice in one world: a removed object's handle is always told from a
+  // live one until Clear. A slot whose generations run out is never taken
+  // again. A plain array keeps the lookup that every host service makes to
+  // one indexed load.
   struct Slot {
     Object* object = nullptr;  // null for attachment points, which live in their vessels
     std::uintptr_t generation = 0;
@@ -168,7 +170,7 @@ class World {
   // of removed vessels wait here, and the oldest serves a new vessel once
   // more than a few are waiting: what they hold stays bounded.
   std::vector<std::unique_ptr<VESSEL>> interfaces;
-  std::deque<std::unique_ptr<VESSEL>> retiredInterfaces;
+  std::vector<std::unique_ptr<VESSEL>> retiredInterfaces;  // the oldest first
   ObjectHandle focus = nullptr;
   double epochMjd = j2000Mjd;
   double time = 0;
