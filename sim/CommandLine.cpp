@@ -68,6 +68,7 @@ CommandLineResult ParseCommandLine(int argc, const char* const* argv, Options& o
   app.add_option("--write-scenario", options.writeScenario,
                  "Write the built-in solar system as a scenario file to start from, and stop")
       ->type_name("FILE");
+  app.add_flag("--force", options.force, "With --write-scenario: replace a file already there");
   app.footer(Footer(argc > 0 ? argv[0] : "jaunt-sim"));
   app.set_version_flag("--version", std::string("jaunt-sim ") + JAUNT_VERSION);
   try {
@@ -95,10 +96,16 @@ CommandLineResult ParseCommandLine(int argc, const char* const* argv, Options& o
     }
   }
   // Checked here rather than by the parser, which would clutter --help.
-  if (!options.writeScenario.empty() && !(options.scenario.empty() && options.script.empty() &&
-                                          options.png.empty() && options.plan.empty())) {
+  if (!options.writeScenario.empty() &&
+      !(options.scenario.empty() && options.module.empty() && options.script.empty() &&
+        options.png.empty() && options.plan.empty())) {
     error =
-        "--write-scenario stands alone: it cannot go with --scenario, --script, --png or --plan";
+        "--write-scenario stands alone: it cannot go with --scenario, --module, --script, --png "
+        "or --plan";
+    return CommandLineResult::Error;
+  }
+  if (options.force && options.writeScenario.empty()) {
+    error = "--force goes with --write-scenario alone";
     return CommandLineResult::Error;
   }
   return CommandLineResult::Run;

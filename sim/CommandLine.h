@@ -13,6 +13,7 @@ struct Options {
   std::string png;            // empty: no picture
   std::string plan;           // empty: no picture of the plan
   std::string writeScenario;  // not empty: write the built-in scenario there and stop
+  bool force = false;         // --write-scenario may replace a file already there
 };
 
 enum class CommandLineResult { Run, Done, Error };

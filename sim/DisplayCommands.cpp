@@ -13,6 +13,7 @@
 #include "ScriptCommands.h"
 #include "ScriptRunner.h"
 #include "SimDefaults.h"
+#include "Utf8Text.h"
 #include "host/Displays.h"
 #include "host/InputBox.h"
 #include "host/Simulation.h"
@@ -65,6 +66,7 @@ void Close(ScriptContext& context, const ScriptLine& line) {
   ExpectArgCount(line, 0, 1);
   const int number = line.args.empty() ? SelectedDisplay(context) : OpenNumber(line.args[0]);
   host::CloseDisplay(number);
+  if (number == context.promptDisplay) context.promptDisplay = closedDisplay;
   context.out << "display " << number << " closed\n";
 }
 
@@ -78,7 +80,8 @@ void Key(ScriptContext& context, const ScriptLine& line) {
   ExpectArgCount(line, 1, 1);
   const std::optional<std::uint32_t> code = ParseKeyName(line.args[0]);
   if (!code)
-    throw ScriptError{"\"" + line.args[0] + "\" is not a letter, a digit or a hex scan code", true};
+    throw ScriptError{QuotedText(line.args[0]) + " is not a letter, a digit or a hex scan code",
+                      true};
   const bool consumed = DisplayOf(context).ConsumeKeyBuffered(*code);
   NotePrompt(context);
   context.out << "key " << line.args[0] << " -> " << Truth(consumed) << '\n';
@@ -119,24 +122,34 @@ void Box(ScriptContext& context, const ScriptLine& line) {
 }
 
 void Input(ScriptContext& context, const ScriptLine& line) {
-  const std::optional<PromptAnswer> answer = AnswerPrompt(context.promptDisplay, line.rest);
+  // A box outlives the display that asked (closed, or reopened on a new
+  // focus vessel): the host still takes the answer, which goes nowhere.
+  const bool askerGone = context.promptDisplay == closedDisplay;
+  const std::optional<PromptAnswer> answer =
+      AnswerPrompt(askerGone ? 0 : context.promptDisplay, line.rest);
   if (!answer) throw ScriptError{"no input box is open"};
-  context.events.push_back(EventText(host::SimTime(), answer->event));
+  context.Tell(askerGone && answer->accepted
+                   ? "answered \"" + line.rest + "\": dropped, the display that asked has closed"
+                   : answer->event);
   context.out << "input -> " << Truth(answer->accepted) << '\n';
 }
 
 void Cancel(ScriptContext& context, const ScriptLine& line) {
   ExpectArgCount(line, 0, 0);
   if (!host::CancelInputBox()) throw ScriptError{"no input box is open"};
-  context.events.push_back(EventText(host::SimTime(), "prompt cancelled"));
+  context.Tell("prompt cancelled");
   context.out << "cancelled\n";
 }
 
 void Events(ScriptContext& context, const ScriptLine& line) {
   ExpectArgCount(line, 0, 0);
-  context.out << "events -> " << context.events.size() << '\n';
+  context.out << "events -> " << context.events.size();
+  if (context.eventsDropped > 0)
+    context.out << " (the newest; " << context.eventsDropped << " before them not kept)";
+  context.out << '\n';
   for (const std::string& event : context.events) context.out << event << '\n';
   context.events.clear();
+  context.eventsDropped = 0;
 }
 
 void PageCommand(ScriptContext& context, const ScriptLine& line) {

@@ -1,5 +1,6 @@
 #include "FlightPanel.h"
 
+#include <algorithm>
 #include <cctype>
 #include <cmath>
 #include <cstdio>
@@ -157,7 +158,10 @@ std::vector<std::string> PanelPieces(const std::string& line, std::size_t width,
     std::size_t cut = rest.rfind(' ', width);
     while (cut != std::string::npos && cut > indent && !BreaksAt(rest, cut))
       cut = rest.rfind(' ', cut - 1);
-    if (cut == std::string::npos || cut <= indent) cut = width;
+    if (cut == std::string::npos || cut <= indent) {
+      cut = width;  // within a word, but not within one of its characters
+      while (cut > indent + 1 && (static_cast<unsigned char>(rest[cut]) & 0xC0) == 0x80) --cut;
+    }
     pieces.push_back(rest.substr(0, cut));
     rest = std::string(indent, ' ') + rest.substr(rest[cut] == ' ' ? cut + 1 : cut);
   }
@@ -167,14 +171,20 @@ std::vector<std::string> PanelPieces(const std::string& line, std::size_t width,
 
 std::optional<std::string> HoldWatch::Check() {
   host::World& world = host::TheWorld();
-  const host::Object* focus = world.Find(world.Focus());
   std::optional<std::string> event;
-  if (focus != nullptr && focus->handle == vessel && parent != nullptr &&
-      focus->parent == nullptr && host::SessionNumber() == session)
-    event = "carrier released " + focus->name;
+  // A new session's objects may take the handles of the last one's.
+  if (host::SessionNumber() != session) held.clear();
   session = host::SessionNumber();
-  vessel = focus != nullptr ? focus->handle : nullptr;
-  parent = focus != nullptr ? focus->parent : nullptr;
+  std::erase_if(held, [&](ObjectHandle handle) {
+    const host::Object* vessel = world.Find(handle);
+    if (vessel != nullptr && vessel->parent != nullptr) return false;
+    if (vessel != nullptr) event = "carrier released " + vessel->name;
+    return true;
+  });
+  const host::Object* focus = world.Find(world.Focus());
+  if (focus != nullptr && focus->parent != nullptr &&
+      std::find(held.begin(), held.end(), focus->handle) == held.end())
+    held.push_back(focus->handle);
   return event;
 }
 

@@ -50,22 +50,23 @@ std::vector<std::string> PanelLines(const ClockState& clock,
 std::string EventText(double simTime, const std::string& what);
 
 // A panel line in pieces of at most `width` characters, broken at blanks
-// where it can, but never between a number and its unit ("36.11 Mm"); the
-// pieces after the first are indented by `indent`.
+// where it can, but never between a number and its unit ("36.11 Mm"), nor
+// within a UTF-8 character; the pieces after the first are indented by
+// `indent`.
 std::vector<std::string> PanelPieces(const std::string& line, std::size_t width,
                                      std::size_t indent);
 
-// Notices the carrier's release by the focus vessel's hold: it is let go.
-// (The jump itself is told with the answer that made it.)
+// Notices the carrier's release by the focus vessel's hold: it is let go,
+// even if the focus has moved on meanwhile. (The jump itself is told with
+// the answer that made it.)
 class HoldWatch {
  public:
   // The event since the last call, if any.
   std::optional<std::string> Check();
 
  private:
-  int session = 0;  // a new session's objects may take the old handles
-  ObjectHandle vessel = nullptr;
-  ObjectHandle parent = nullptr;
+  int session = 0;                 // a new session's objects may take the old handles
+  std::vector<ObjectHandle> held;  // focus vessels seen held, until they are let go
 };
 
 }  // namespace sim

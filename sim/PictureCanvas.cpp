@@ -1,14 +1,13 @@
 #include "PictureCanvas.h"
 
-#include <fcntl.h>
 #include <fontconfig/fontconfig.h>
-#include <unistd.h>
 
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 
+#include "OutputFile.h"
 #include "PictureLayout.h"
 
 namespace sim {
@@ -16,7 +15,6 @@ namespace sim {
 namespace {
 
 constexpr char fontFamily[] = "DejaVu Sans Mono";
-constexpr int attemptsAtTemporaryName = 100;
 
 // Cairo and fontconfig keep their font caches for the whole process; letting
 // go of them at the end keeps leak checkers to the program's own leaks.
@@ -38,17 +36,6 @@ cairo_status_t WriteToFile(void* closure, const unsigned char* data, unsigned in
   if (std::fwrite(data, 1, length, output->file) == length) return CAIRO_STATUS_SUCCESS;
   if (output->error == 0) output->error = errno;
   return CAIRO_STATUS_WRITE_ERROR;
-}
-
-// A new file beside `path`, created for this picture alone; -1 with errno
-// set when none can be made.
-int CreateTemporary(const std::string& path, std::string& temporary) {
-  for (int attempt = 0; attempt < attemptsAtTemporaryName; ++attempt) {
-    temporary = path + "." + std::to_string(getpid()) + "-" + std::to_string(attempt) + ".tmp";
-    const int fd = open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-    if (fd >= 0 || errno != EEXIST) return fd;
-  }
-  return -1;
 }
 
 std::string Reason(int error) {
@@ -78,36 +65,20 @@ bool Canvas::Save(const std::string& path, std::string& error) {
       return false;
     }
   }
-  std::string temporary;
-  const int fd = CreateTemporary(path, temporary);
-  if (fd < 0) {
-    error = "cannot write " + path + ": " + Reason(errno);
-    return false;
-  }
-  Output output{fdopen(fd, "wb")};
-  if (output.file == nullptr) {
-    error = "cannot write " + path + ": " + Reason(errno);
-    close(fd);
-    std::remove(temporary.c_str());
-    return false;
-  }
-  const cairo_status_t status = cairo_surface_write_to_png_stream(surface, WriteToFile, &output);
-  const bool closed = std::fclose(output.file) == 0;
-  const int closeError = errno;
-  if (status != CAIRO_STATUS_SUCCESS || !closed) {
-    error = "cannot write " + path + ": " +
-            (output.error != 0                ? Reason(output.error)
-             : status != CAIRO_STATUS_SUCCESS ? cairo_status_to_string(status)
-                                              : Reason(closeError));
-    std::remove(temporary.c_str());
-    return false;
-  }
-  if (std::rename(temporary.c_str(), path.c_str()) != 0) {
-    error = "cannot write " + path + ": " + Reason(errno);
-    std::remove(temporary.c_str());
-    return false;
-  }
-  return true;
+  std::string reason;
+  const bool written = WriteOutputFile(
+      path,
+      [this](std::FILE* file, std::string& failure) {
+        Output output{file};
+        const cairo_status_t status =
+            cairo_surface_write_to_png_stream(surface, WriteToFile, &output);
+        if (status == CAIRO_STATUS_SUCCESS) return true;
+        failure = output.error != 0 ? Reason(output.error) : cairo_status_to_string(status);
+        return false;
+      },
+      reason);
+  if (!written) error = "cannot write " + path + ": " + reason;
+  return written;
 }
 
 void SetColour(cairo_t* cr, int rgb, double alpha) {

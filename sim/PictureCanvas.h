@@ -20,10 +20,10 @@ class Canvas {
 
   cairo_t* Cr() const { return cr; }
 
-  // Writes the picture to `path` through a temporary file beside it, which
-  // then takes the path's place: a file already there is replaced only by a
-  // whole new picture. False with `error` set when drawing or writing
-  // failed; then nothing at `path` has changed.
+  // Writes the picture to `path` as WriteOutputFile writes files: a file
+  // already there is replaced only by a whole new picture. False with
+  // `error` set when drawing or writing failed; then nothing at `path` has
+  // changed.
   bool Save(const std::string& path, std::string& error);
 
  private:

@@ -19,6 +19,7 @@
 #include "HostScenarioFile.h"
 #include "InstallLayout.h"
 #include "ModuleFile.h"
+#include "OutputFile.h"
 #include "Picture.h"
 #include "PlanPicture.h"
 #include "Scenario.h"
@@ -75,6 +76,8 @@ int Fly(const Options& options, std::istream* script, int displays) {
       if (path->empty()) continue;
       if (selected == 0) return Fail(std::string(option) + ": no display is open");
       if (!write(selected, *path, error)) return Fail(error);
+      // Where it went, as the script's own picture commands say it.
+      std::cout << (option + 2) << ' ' << *path << '\n';
     }
     return 0;
   }
@@ -89,9 +92,11 @@ int RunProgram(int argc, char** argv) {
   // (On Windows the host library has put the standard streams in binary
   // mode, so that answers end their lines with \n alone there too.)
 #ifndef _WIN32
-  // A reader that has gone makes a failed write, reported as one, rather
-  // than a silent end.
+  // A reader that has gone, or a file grown past the size allowed, makes a
+  // failed write, reported as one, rather than a silent end (which would
+  // leave a picture's temporary file behind).
   std::signal(SIGPIPE, SIG_IGN);
+  std::signal(SIGXFSZ, SIG_IGN);
 #endif
   Options options;
   std::string error;
@@ -105,8 +110,9 @@ int RunProgram(int argc, char** argv) {
   }
 
   if (!options.writeScenario.empty()) {
-    if (!WriteScenarioFile(options.writeScenario, BuiltInScenario(), error))
-      return Fail(options.writeScenario + ": " + error);
+    if (!WriteScenarioFile(options.writeScenario, BuiltInScenario(), options.force, error))
+      return Fail(options.writeScenario + ": " + error +
+                  (error == fileExistsReason ? "; --force replaces it" : ""));
     return 0;
   }
 
@@ -129,7 +135,12 @@ int RunProgram(int argc, char** argv) {
     script = &std::cin;
   } else if (!options.script.empty()) {
     std::string text;
-    if (!ReadTextFile(options.script, text, error)) return Fail(options.script + ": " + error);
+    // One byte more than a script may hold is enough to refuse it.
+    if (!ReadTextFile(options.script, text, error, maxScriptBytes + 1))
+      return Fail(options.script + ": " + error);
+    if (text.size() > maxScriptBytes)
+      return Fail(options.script + ": larger than " + std::to_string(maxScriptBytes) +
+                  " bytes, the most a script may hold");
     scriptText.str(text);
     script = &scriptText;
   } else if (options.png.empty() && options.plan.empty() && !CockpitCanStart(error)) {

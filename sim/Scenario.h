@@ -6,17 +6,19 @@
 #include <string>
 #include <vector>
 
+#include "host/World.h"
 #include "plugin/HostTypes.h"
 
 namespace sim {
 
-// The bounds of a scenario's values. Within them every sum, product and
-// time step the world makes from them stays far from overflow, and every
-// body pulls with a finite force: no body is smaller than a metre.
-inline constexpr double maxDistance = 1e18;          // m: positions, radii, sizes
-inline constexpr double speedOfLight = 299792458.0;  // m/s: every speed
-inline constexpr double maxMass = 1e42;              // kg
-inline constexpr double minRadius = 1;               // m: a body's radius
+// The bounds of a scenario's values: the world's own, within which every
+// sum, product and time step the world makes from them stays far from
+// overflow, and every body pulls with a finite force: no body is smaller
+// than a metre.
+inline constexpr double maxDistance = host::worldReach;     // m: positions, radii, sizes
+inline constexpr double speedOfLight = host::speedOfLight;  // m/s: every speed
+inline constexpr double maxMass = 1e42;                     // kg
+inline constexpr double minRadius = 1;                      // m: a body's radius
 
 struct BodyEntry {
   std::string name;

@@ -3,7 +3,6 @@
 #include <toml++/toml.h>
 
 #include <algorithm>
-#include <cctype>
 #include <cmath>
 #include <cstdio>
 #include <limits>
@@ -13,7 +12,9 @@
 #include "ScenarioPlacement.h"
 #include "TextFile.h"
 #include "TomlNesting.h"
+#include "Utf8Text.h"
 #include "host/Vector.h"
+#include "host/World.h"
 
 namespace sim {
 
@@ -27,11 +28,6 @@ struct Rejection {
 
 int LineOf(const toml::source_region& source) {
   return static_cast<int>(source.begin.line);
-}
-
-std::string Lower(std::string text) {
-  for (char& c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  return text;
 }
 
 std::string Quoted(std::string_view text) {
@@ -158,11 +154,6 @@ std::string OneLine(std::string_view text) {
   return line;
 }
 
-bool HasControlCharacter(const std::string& text) {
-  return std::any_of(text.begin(), text.end(),
-                     [](char c) { return static_cast<unsigned char>(c) < 0x20 || c == '\x7f'; });
-}
-
 // A name a script can address: its commands take the rest of the line
 // without the blanks around it, and `focus none` means no vessel at all.
 void CheckName(const std::string& name, int line) {
@@ -171,8 +162,12 @@ void CheckName(const std::string& name, int line) {
           line, "\"name\" must not begin or end with a blank");
   Require(!HasControlCharacter(name), line,
           "\"name\" must not hold control characters or line breaks");
-  Require(Lower(name) != "none", line,
+  Require(host::FoldedName(name) != "none", line,
           "\"name\" cannot be " + Quoted(name) + ": scripts read it as no vessel");
+  // Two objects of one name could not be told apart after a jump.
+  Require(host::FoldedName(name) != "jaunt_dummy", line,
+          "\"name\" cannot be " + Quoted(name) +
+              ": the Jaunt display gives that name to the carrier of every jump");
 }
 
 // Names must tell objects apart, as the host finds them by name regardless
@@ -181,11 +176,11 @@ class NameRegister {
  public:
   void Add(const std::string& name, int line) {
     CheckName(name, line);
-    const auto [it, added] = lines.emplace(Lower(name), line);
+    const auto [it, added] = lines.emplace(host::FoldedName(name), line);
     Require(added, line,
             "name " + Quoted(name) + " is already used on line " + std::to_string(it->second));
   }
-  bool Known(const std::string& name) const { return lines.contains(Lower(name)); }
+  bool Known(const std::string& name) const { return lines.contains(host::FoldedName(name)); }
 
  private:
   std::map<std::string, int> lines;

@@ -1,6 +1,7 @@
 #include "ScenarioPlacement.h"
 
 #include <cstdio>
+#include <unordered_map>
 
 #include "Ephemeris.h"
 #include "host/World.h"
@@ -42,21 +43,21 @@ Placement PlaceScenario(const Scenario& scenario) {
     }
     placement.bodies.push_back(state);
   }
-  // Names as the host finds them.
-  const auto find = [&](const std::string& name) {
-    for (std::size_t i = 0; i < scenario.bodies.size(); ++i)
-      if (host::SameName(scenario.bodies[i].name, name)) return placement.bodies[i];
-    for (std::size_t i = 0; i < placement.vessels.size(); ++i)
-      if (host::SameName(scenario.vessels[i].name, name)) return placement.vessels[i];
-    return StartState{};
-  };
+  // What each name stands at, found as the host finds names, regardless of
+  // case; looked up, not searched, so that a long chain of vessels each
+  // relative to the last is placed in linear time.
+  std::unordered_map<std::string, StartState> placed;
+  for (std::size_t i = 0; i < scenario.bodies.size(); ++i)
+    placed.emplace(host::FoldedName(scenario.bodies[i].name), placement.bodies[i]);
   for (const VesselEntry& vessel : scenario.vessels) {
     StartState state{vessel.pos, vessel.vel};
     if (!vessel.relativeTo.empty()) {
-      const StartState base = find(vessel.relativeTo);
-      state = {base.pos + state.pos, base.vel + state.vel};
+      const auto base = placed.find(host::FoldedName(vessel.relativeTo));
+      if (base != placed.end())
+        state = {base->second.pos + state.pos, base->second.vel + state.vel};
     }
     placement.vessels.push_back(state);
+    placed.emplace(host::FoldedName(vessel.name), state);
   }
   return placement;
 }

@@ -5,6 +5,8 @@
 #include <cstdio>
 #include <cstring>
 
+#include "OutputFile.h"
+
 namespace sim {
 
 namespace {
@@ -82,20 +84,20 @@ std::string ScenarioText(const Scenario& scenario) {
   return text;
 }
 
-bool WriteScenarioFile(const std::string& path, const Scenario& scenario, std::string& error) {
+bool WriteScenarioFile(const std::string& path, const Scenario& scenario, bool replace,
+                       std::string& error) {
   const std::string text = ScenarioText(scenario);
-  std::FILE* file = std::fopen(path.c_str(), "wb");
-  if (file == nullptr) {
-    error = std::string("cannot write: ") + std::strerror(errno);
-    return false;
-  }
-  const bool written = std::fwrite(text.data(), 1, text.size(), file) == text.size();
-  const int failure = written ? 0 : errno;
-  if (std::fclose(file) != 0 || !written) {
-    error = std::string("cannot write: ") + std::strerror(failure != 0 ? failure : errno);
-    return false;
-  }
-  return true;
+  std::string reason;
+  const bool written = WriteOutputFile(
+      path,
+      [&text](std::FILE* file, std::string& failure) {
+        if (std::fwrite(text.data(), 1, text.size(), file) == text.size()) return true;
+        failure = std::strerror(errno);
+        return false;
+      },
+      reason, replace);
+  if (!written) error = reason == fileExistsReason ? reason : "cannot write: " + reason;
+  return written;
 }
 
 }  // namespace sim

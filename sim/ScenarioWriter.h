@@ -11,7 +11,10 @@ namespace sim {
 // The scenario as the text of a scenario file, every key written out.
 std::string ScenarioText(const Scenario& scenario);
 
-// Writes ScenarioText to `path`; false with `error` = "cannot write: REASON".
-bool WriteScenarioFile(const std::string& path, const Scenario& scenario, std::string& error);
+// Writes ScenarioText to `path` as WriteOutputFile writes files, replacing
+// a file already there only when `replace` is true; false with `error` =
+// "cannot write: REASON", or fileExistsReason.
+bool WriteScenarioFile(const std::string& path, const Scenario& scenario, bool replace,
+                       std::string& error);
 
 }  // namespace sim

@@ -2,6 +2,7 @@
 // stream for answers and the helpers that read their arguments.
 #pragma once
 
+#include <deque>
 #include <ostream>
 #include <span>
 #include <string>
@@ -11,10 +12,17 @@ namespace sim {
 
 struct ScriptContext {
   std::ostream& out;
-  int selected = 0;                 // the display keys and buttons go to; 0: none
-  int promptDisplay = 0;            // the display whose key or button opened the input box
-  std::vector<std::string> events;  // told since the last `events`, stamped
+  int selected = 0;       // the display keys and buttons go to; 0: none
+  int promptDisplay = 0;  // the display whose key or button opened the input box, or:
+                          // closedDisplay once it has closed
+  // What happened since the last `events`, stamped; only the newest are kept
+  // (Tell), so that a script that never asks does not fill the memory.
+  std::deque<std::string> events;
+  std::size_t eventsDropped = 0;
+  void Tell(const std::string& what);
 };
+
+inline constexpr int closedDisplay = -1;
 
 // One command line: the command, its arguments split at white space, and
 // the text after the command and one separating blank, verbatim.

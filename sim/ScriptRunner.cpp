@@ -1,6 +1,7 @@
 #include "ScriptRunner.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cerrno>
 #include <cmath>
 #include <cstdlib>
@@ -13,6 +14,7 @@
 #include "HostReports.h"
 #include "NameSuggestions.h"
 #include "ScriptCommands.h"
+#include "Utf8Text.h"
 #include "host/Displays.h"
 #include "host/Simulation.h"
 
@@ -60,12 +62,31 @@ const Command* FindCommand(const std::string& name) {
   return nullptr;
 }
 
+enum class LineRead { Line, End, TooLong };
+
+// The next line of `in`, without its line break, in `text`; TooLong once
+// it passes `most` bytes, when the rest of it is left unread.
+LineRead ReadLine(std::istream& in, std::string& text, std::size_t most) {
+  text.clear();
+  std::streambuf& source = *in.rdbuf();
+  for (;;) {
+    const int c = source.sbumpc();
+    if (c == std::char_traits<char>::eof()) {
+      in.setstate(std::ios::eofbit);
+      return text.empty() ? LineRead::End : LineRead::Line;
+    }
+    if (c == '\n') return LineRead::Line;
+    if (text.size() == most) return LineRead::TooLong;
+    text.push_back(static_cast<char>(c));
+  }
+}
+
 // The reason for a command that does not exist, with the ones likely meant.
 std::string UnknownCommand(const std::string& name) {
   std::vector<std::string> names;
   for (const Command* command : Commands()) names.emplace_back(command->name);
   const std::string suggestion = DidYouMean(ClosestNames(name, names));
-  return "unknown command \"" + name + "\"" + (suggestion.empty() ? "" : "; " + suggestion) +
+  return "unknown command " + QuotedText(name) + (suggestion.empty() ? "" : "; " + suggestion) +
          " (help lists the commands)";
 }
 
@@ -90,6 +111,14 @@ void KeepSelectionOpen(ScriptContext& context) {
 
 }  // namespace
 
+void ScriptContext::Tell(const std::string& what) {
+  constexpr std::size_t eventsKept = 1000;
+  events.push_back(EventText(host::SimTime(), what));
+  if (events.size() <= eventsKept) return;
+  events.pop_front();
+  ++eventsDropped;
+}
+
 int SelectedDisplay(const ScriptContext& context) {
   if (context.selected == 0) throw ScriptError{"no display is open"};
   return context.selected;
@@ -100,13 +129,19 @@ void ExpectArgCount(const ScriptLine& line, std::size_t least, std::size_t most)
   if (line.args.size() > most) throw ScriptError{"too many arguments", true};
 }
 
+// A number starts at once: the C library would skip blanks of every kind
+// before it, and a vertical tab would pass for a separator that shows.
+bool StartsANumber(const std::string& text) {
+  return !text.empty() && std::isspace(static_cast<unsigned char>(text.front())) == 0;
+}
+
 long long IntegerArg(const std::string& text, const char* what, long long least, long long most) {
   errno = 0;
   char* end = nullptr;
   const long long value = std::strtoll(text.c_str(), &end, 10);
-  if (text.empty() || *end != '\0' || errno != 0 || value < least || value > most)
+  if (!StartsANumber(text) || *end != '\0' || errno != 0 || value < least || value > most)
     throw ScriptError{std::string(what) + " must be a whole number from " + std::to_string(least) +
-                          " to " + std::to_string(most) + ", not \"" + text + "\"",
+                          " to " + std::to_string(most) + ", not " + QuotedText(text),
                       true};
   return value;
 }
@@ -114,8 +149,9 @@ long long IntegerArg(const std::string& text, const char* what, long long least,
 double PositiveArg(const std::string& text, const char* what) {
   char* end = nullptr;
   const double value = std::strtod(text.c_str(), &end);
-  if (text.empty() || *end != '\0' || !std::isfinite(value) || value <= 0)
-    throw ScriptError{std::string(what) + " must be a positive number, not \"" + text + "\"", true};
+  if (!StartsANumber(text) || *end != '\0' || !std::isfinite(value) || value <= 0)
+    throw ScriptError{std::string(what) + " must be a positive number, not " + QuotedText(text),
+                      true};
   return value;
 }
 
@@ -133,9 +169,27 @@ int RunScript(std::istream& in, std::ostream& out, std::ostream& err, int& selec
   watch.Check();
   std::string text;
   int status = 0;
-  for (int number = 1; std::getline(in, text); ++number) {
-    if (number == 1) SkipByteOrderMark(text);
+  std::size_t read = 0;
+  for (int number = 1;; ++number) {
+    const LineRead got = ReadLine(in, text, maxScriptLineBytes);
+    if (got == LineRead::End) break;
+    read += text.size() + 1;
     ScriptLine line;
+    try {
+      // A script without end, or a line without one, would fill the memory.
+      if (got == LineRead::TooLong)
+        throw ScriptError{"longer than " + std::to_string(maxScriptLineBytes) +
+                          " bytes, the most a script's line may hold"};
+      if (read > maxScriptBytes + 1)
+        throw ScriptError{"the script goes on past " + std::to_string(maxScriptBytes) +
+                          " bytes, the most a script may hold"};
+    } catch (const ScriptError& e) {
+      ForwardReports(err, reports);
+      err << "error: line " << number << ": " << e.reason << '\n';
+      status = 2;
+      break;
+    }
+    if (number == 1) SkipByteOrderMark(text);
     if (!ParseLine(text, line)) continue;
     const Command* command = FindCommand(line.command);
     try {
@@ -154,8 +208,7 @@ int RunScript(std::istream& in, std::ostream& out, std::ostream& err, int& selec
       break;
     }
     KeepSelectionOpen(context);
-    if (std::optional<std::string> event = watch.Check())
-      context.events.push_back(EventText(host::SimTime(), *event));
+    if (std::optional<std::string> event = watch.Check()) context.Tell(*event);
     out.flush();
     const int writeError = errno;  // read at once, while it tells of the failed write
     ForwardReports(err, reports);

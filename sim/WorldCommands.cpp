@@ -9,6 +9,7 @@
 #include "ScriptCommands.h"
 #include "SimDefaults.h"
 #include "StateText.h"
+#include "Utf8Text.h"
 #include "host/Displays.h"
 #include "host/Simulation.h"
 #include "host/World.h"
@@ -23,7 +24,7 @@ constexpr int longestStep = 86400;  // s
 
 host::Object& ObjectNamed(const std::string& name) {
   host::Object* object = host::TheWorld().FindByName(name);
-  if (object == nullptr) throw ScriptError{"no object named \"" + name + "\""};
+  if (object == nullptr) throw ScriptError{"no object named " + QuotedText(name)};
   return *object;
 }
 
@@ -32,8 +33,8 @@ void Step(ScriptContext& /*context*/, const ScriptLine& line) {
   const long long count = line.args.empty() ? 1 : IntegerArg(line.args[0], "N", 0, 1000000000);
   const double dt = line.args.size() > 1 ? PositiveArg(line.args[1], "DT") : defaultTimeStep;
   if (dt > longestStep)
-    throw ScriptError{"DT must be at most " + std::to_string(longestStep) + " (a day), not \"" +
-                          line.args[1] + "\"",
+    throw ScriptError{"DT must be at most " + std::to_string(longestStep) + " (a day), not " +
+                          QuotedText(line.args[1]),
                       true};
   for (long long i = 0; i < count; ++i) host::Step(dt);
 }
@@ -56,16 +57,15 @@ void Vessels(ScriptContext& context, const ScriptLine& line) {
 
 void Focus(ScriptContext& context, const ScriptLine& line) {
   const std::string name = NameArg(line);
-  if (name == "none") {
-    host::ChangeFocus(nullptr);
-    context.out << "focus -> none\n";
-    return;
-  }
-  host::Object& object = ObjectNamed(name);
-  if (object.kind != host::ObjectKind::Vessel)
-    throw ScriptError{"\"" + object.name + "\" is not a vessel"};
-  host::ChangeFocus(object.handle);
-  context.out << "focus -> " << object.name << '\n';
+  // No object may bear the name "none", in any case.
+  host::Object* object = host::FoldedName(name) == "none" ? nullptr : &ObjectNamed(name);
+  if (object != nullptr && object->kind != host::ObjectKind::Vessel)
+    throw ScriptError{QuotedText(object->name) + " is not a vessel"};
+  // Every display closes and opens again: a box one of them opened is left
+  // without it.
+  if (context.promptDisplay != 0) context.promptDisplay = closedDisplay;
+  host::ChangeFocus(object != nullptr ? object->handle : nullptr);
+  context.out << "focus -> " << (object != nullptr ? object->name : "none") << '\n';
 }
 
 void Delete(ScriptContext& context, const ScriptLine& line) {
@@ -90,7 +90,7 @@ void Session(ScriptContext& context, const ScriptLine& line) {
   context.promptDisplay = 0;
   context.selected = host::OpenDisplay(displayMode, defaultDisplaySize, defaultDisplaySize);
   if (context.selected == 0) throw ScriptError{"the module opened no display"};
-  context.events.push_back(EventText(host::SimTime(), "session " + scenario.name + " began"));
+  context.Tell("session " + scenario.name + " began");
   context.out << "session " << scenario.name << ": display " << context.selected << " open\n";
 }
 

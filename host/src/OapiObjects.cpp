@@ -123,8 +123,11 @@ ObjectHandle oapiCreateVesselEx(const char* name, const char* className, const v
     spec.pos = body->pos + spec.pos;
     spec.vel = body->vel + spec.vel;
   }
-  if (!IsFinite(spec.pos) || !IsFinite(spec.vel)) {
-    Report("oapiCreateVesselEx: state is not finite");
+  // A vessel outside the world's bounds is refused, as a scenario that puts
+  // one there is (and a state that is no number with it).
+  if (!(Length(spec.pos) <= worldReach) || !(Length(spec.vel) <= speedOfLight)) {
+    Report("oapiCreateVesselEx: " + spec.name +
+           " would lie outside the world's bounds (1e18 m from the origin, the speed of light)");
     return nullptr;
   }
   return TheWorld().AddVessel(spec);

@@ -4,13 +4,28 @@
 #include <cctype>
 #include <cstdint>
 #include <functional>
+#include <memory>
+#include <stdexcept>
 
 namespace host {
 
 namespace {
 
-std::uintptr_t SerialOf(const void* handle) {
-  return reinterpret_cast<std::uintptr_t>(handle);
+// A handle is [generation | slot]: the low bits name the slot. Half the
+// bits on 64-bit systems; on 32-bit ones a million slots, each used 4,096
+// times before it is retired.
+constexpr int slotBits = sizeof(void*) >= 8 ? 32 : 20;
+constexpr std::uintptr_t slotMask = (std::uintptr_t{1} << slotBits) - 1;
+constexpr std::uintptr_t lastGeneration = UINTPTR_MAX >> slotBits;
+
+// Interfaces of removed vessels kept before the oldest is used again.
+constexpr std::size_t retiredInterfacesKept = 64;
+
+std::size_t SlotOf(const void* handle) {
+  return reinterpret_cast<std::uintptr_t>(handle) & slotMask;
+}
+std::uintptr_t GenerationOf(const void* handle) {
+  return reinterpret_cast<std::uintptr_t>(handle) >> slotBits;
 }
 
 }  // namespace
@@ -20,6 +35,11 @@ bool SameName(const std::string& a, const std::string& b) {
            return std::tolower(static_cast<unsigned char>(x)) ==
                   std::tolower(static_cast<unsigned char>(y));
          });
+}
+
+std::string FoldedName(std::string name) {
+  for (char& c : name) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  return name;
 }
 
 World& TheWorld() {
@@ -38,7 +58,7 @@ Object& World::Insert(ObjectKind kind, const std::string& name, double mass, dou
   object->pos = pos;
   object->vel = vel;
   (kind == ObjectKind::Body ? bodies : vessels).push_back(object->handle);
-  liveIndex[SerialOf(object->handle)] = object.get();
+  slots[SlotOf(object->handle)].object = object.get();
   objects.push_back(std::move(object));
   return *objects.back();
 }
@@ -54,7 +74,19 @@ ObjectHandle World::AddVessel(const VesselSpec& spec) {
   Object& vessel = Insert(ObjectKind::Vessel, spec.name, spec.mass, spec.size, spec.pos, spec.vel);
   vessel.className = spec.className;
   vessel.attitude = spec.attitude;
-  interfaces.push_back(std::make_unique<VESSEL>(vessel.handle));
+  // Room for every interface that may wait, made here, where a vessel is
+  // made anyway: removing one (a carrier, in a time step) allocates nothing.
+  retiredInterfaces.reserve(retiredInterfacesKept + 1);
+  if (retiredInterfaces.size() > retiredInterfacesKept) {
+    // The same object, made anew for this vessel.
+    std::unique_ptr<VESSEL> reused = std::move(retiredInterfaces.front());
+    retiredInterfaces.erase(retiredInterfaces.begin());
+    std::destroy_at(reused.get());
+    std::construct_at(reused.get(), vessel.handle);
+    interfaces.push_back(std::move(reused));
+  } else {
+    interfaces.push_back(std::make_unique<VESSEL>(vessel.handle));
+  }
   vessel.iface = interfaces.back().get();
   return vessel.handle;
 }
@@ -78,19 +110,30 @@ bool World::Remove(ObjectHandle handle) {
   if (focus == handle) focus = nullptr;
   std::erase(bodies, handle);
   std::erase(vessels, handle);
-  liveIndex[SerialOf(handle)] = nullptr;
+  if (object->iface != nullptr) {
+    const auto owned = std::find_if(interfaces.begin(), interfaces.end(),
+                                    [object](const auto& i) { return i.get() == object->iface; });
+    retiredInterfaces.push_back(std::move(*owned));
+    *owned = std::move(interfaces.back());
+    interfaces.pop_back();
+  }
+  for (const AttachmentPoint& point : object->points) FreeHandle(point.handle);
+  FreeHandle(handle);
   std::erase_if(objects, [handle](const auto& o) { return o->handle == handle; });
   return true;
 }
 
+// Everything the world holds is released here, and with it every handle.
 void World::Clear() {
   // The next world's objects take the handles of this one's again, as the
-  // host's, whose handles are addresses, do.
-  liveIndex.assign(1, nullptr);
+  // host's, whose handles are addresses, do: the slots start afresh.
+  slots.assign(1, Slot{});
+  freeSlots.clear();
   objects.clear();
   bodies.clear();
   vessels.clear();
   interfaces.clear();
+  retiredInterfaces.clear();
   focus = nullptr;
   gravity = false;
   epochMjd = j2000Mjd;
@@ -100,8 +143,9 @@ void World::Clear() {
 }
 
 Object* World::Find(ObjectHandle handle) {
-  const std::uintptr_t serial = SerialOf(handle);
-  return serial < liveIndex.size() ? liveIndex[serial] : nullptr;
+  const std::size_t slot = SlotOf(handle);
+  if (slot >= slots.size() || slots[slot].generation != GenerationOf(handle)) return nullptr;
+  return slots[slot].object;
 }
 
 Object* World::FindByName(const std::string& name) {
@@ -112,8 +156,8 @@ Object* World::FindByName(const std::string& name) {
 }
 
 bool World::IsStale(ObjectHandle handle) const {
-  const std::uintptr_t serial = SerialOf(handle);
-  return serial != 0 && serial < liveIndex.size() && liveIndex[serial] == nullptr;
+  const std::size_t slot = SlotOf(handle);
+  return slot != 0 && slot < slots.size() && GenerationOf(handle) < slots[slot].generation;
 }
 
 VESSEL* World::Interface(ObjectHandle handle) {
@@ -131,8 +175,25 @@ AttachmentPoint* World::FindPoint(ObjectHandle owner, AttachmentHandle point) {
 }
 
 void* World::NewHandle() {
-  liveIndex.push_back(nullptr);
-  return reinterpret_cast<void*>(liveIndex.size() - 1);
+  std::size_t slot;
+  if (!freeSlots.empty()) {
+    slot = freeSlots.back();
+    freeSlots.pop_back();
+  } else {
+    if (slots.size() > slotMask) throw std::length_error("the world has no handles left");
+    slot = slots.size();
+    slots.emplace_back();
+    freeSlots.reserve(slots.capacity());  // so that freeing a handle allocates nothing
+  }
+  return reinterpret_cast<void*>(slots[slot].generation << slotBits | slot);
+}
+
+void World::FreeHandle(const void* handle) {
+  Slot& slot = slots[SlotOf(handle)];
+  slot.object = nullptr;
+  if (slot.generation == lastGeneration) return;  // retired: its handles are all spent
+  ++slot.generation;
+  freeSlots.push_back(SlotOf(handle));
 }
 
 AttachmentHandle World::NewPointHandle() {

@@ -8,12 +8,32 @@
 
 namespace {
 
+// The answer to a question that offered no jump: whatever it is, none is
+// made, even if the world has changed meanwhile.
+bool OnNoJumpAnswered(void* /*id*/, char* /*text*/, void* /*userData*/) {
+  return true;
+}
+
+// The question quotes a figure only for the jump the refresh has just
+// planned. When none can be planned (the target is lost, there is no focus
+// vessel, or the final distance is not below the present one), the figure
+// left from before belongs to another plan: the question says no jump can
+// be made, and its answer makes none. The page keeps what it showed.
 void AskJumpConfirmation(JauntMFD& display) {
+  const bool shown = display.estimateValid;
+  display.estimateValid = false;
   display.UpdateTarget(display.SelectedTargetName(), true);
+  const bool planned = display.estimateValid;
+  if (!planned) display.estimateValid = shown;
+  display.lastJumpSafe = true;
+  if (!planned) {
+    char question[] = "No jaunt can be made with these settings (y/n)";
+    oapiOpenInputBox(question, OnNoJumpAnswered, nullptr, 3, display.InputToken());
+    return;
+  }
   char question[100];
   FormatText(question, sizeof question, "Probability of safe jaunt: %.1f%% Proceed? (y/n)",
              (1 - display.failureChance) * 100);
-  display.lastJumpSafe = true;
   oapiOpenInputBox(question, OnConfirmEntered, nullptr, 3, display.InputToken());
 }
 

@@ -75,7 +75,8 @@ class BigNumber {
   void ShiftRightRounded(int bits) {
     const bool half = Bit(bits - 1);
     bool below = false;
-    for (int bit = 0; bit < bits - 1 && !below; ++bit) below = Bit(bit);
+    for (int i = 0; i < (bits - 1) / 32 && i < count && !below; ++i) below = limbs[i] != 0;
+    for (int bit = (bits - 1) / 32 * 32; bit < bits - 1 && !below; ++bit) below = Bit(bit);
     const int whole = bits / 32, part = bits % 32;
     for (int i = 0; i < count; ++i) {
       const int from = i + whole;
@@ -118,6 +119,25 @@ class BigNumber {
   int count;
 };
 
+// The common case worked out in 64 bits alone: mantissa * 2^exponent *
+// 10^decimals rounded half to even, for a value below 2^52 (a negative
+// exponent) and up to three decimals, where the product stays below 2^63.
+bool ScaledInSixtyFourBits(uint64_t mantissa, int exponent, int decimals, uint64_t& scaled) {
+  constexpr uint32_t powers[] = {1, 10, 100, 1000};
+  if (exponent >= 0 || decimals > 3) return false;
+  const uint64_t product = mantissa * powers[decimals];
+  const int shift = -exponent;
+  if (shift >= 64) {  // below one half, as the product is below 2^63
+    scaled = 0;
+    return true;
+  }
+  const uint64_t whole = product >> shift;
+  const uint64_t rest = product & ((uint64_t{1} << shift) - 1);
+  const uint64_t half = uint64_t{1} << (shift - 1);
+  scaled = whole + ((rest > half || (rest == half && (whole & 1) != 0)) ? 1 : 0);
+  return true;
+}
+
 void PutFixed(Writer& writer, double value, int decimals) {
   uint64_t bits;
   memcpy(&bits, &value, sizeof bits);
@@ -133,19 +153,28 @@ void PutFixed(Writer& writer, double value, int decimals) {
   const uint64_t mantissa = exponentField == 0 ? fraction : fraction | uint64_t{1} << 52;
   const int exponent = (exponentField == 0 ? 1 : exponentField) - 1075;
 
-  // The value times 10^decimals, rounded to a whole number.
-  BigNumber scaled(mantissa);
-  for (int i = 0; i < decimals; ++i) scaled.Multiply(10);
-  if (exponent >= 0)
-    scaled.ShiftLeft(exponent);
-  else
-    scaled.ShiftRightRounded(-exponent);
-
-  // Its digits, least significant first.
+  // The value times 10^decimals, rounded to a whole number, and its
+  // digits, least significant first.
   char digits[420];
   int count = 0;
-  while (!scaled.IsZero() || count <= decimals) {
-    digits[count++] = static_cast<char>('0' + scaled.Divide(10));
+  uint64_t small;
+  if (ScaledInSixtyFourBits(mantissa, exponent, decimals, small) && small >> 32 == 0) {
+    for (auto rest = static_cast<uint32_t>(small); rest != 0 || count <= decimals; rest /= 10)
+      digits[count++] = static_cast<char>('0' + rest % 10);
+  } else {
+    BigNumber scaled(mantissa);
+    for (int i = 0; i < decimals; ++i) scaled.Multiply(10);
+    if (exponent >= 0)
+      scaled.ShiftLeft(exponent);
+    else
+      scaled.ShiftRightRounded(-exponent);
+    while (!scaled.IsZero() || count <= decimals) {
+      // Four digits at a time.
+      uint32_t group = scaled.Divide(10000);
+      const bool last = scaled.IsZero();
+      for (int k = 0; k < 4 && (!last || group != 0 || count <= decimals); ++k, group /= 10)
+        digits[count++] = static_cast<char>('0' + group % 10);
+    }
   }
   if (negative) writer.Put('-');
   for (int i = count - 1; i >= 0; --i) {

@@ -30,7 +30,8 @@ execute_process(
           --png "${OUT}/after.png"
   WORKING_DIRECTORY "${WORKDIR}"
   OUTPUT_VARIABLE out ERROR_VARIABLE err RESULT_VARIABLE status TIMEOUT 60)
-set(want "png ${OUT}/square.png\ndisplay 2 open 400x200\npng ${OUT}/wide.png\n")
+# The option's picture says where it went too.
+set(want "png ${OUT}/square.png\ndisplay 2 open 400x200\npng ${OUT}/wide.png\npng ${OUT}/after.png\n")
 if(NOT status EQUAL 0 OR NOT out STREQUAL want OR NOT err STREQUAL "")
   message(FATAL_ERROR "status ${status}\nstdout:\n${out}\nstderr:\n${err}")
 endif()
@@ -44,7 +45,7 @@ execute_process(
   COMMAND "${EXE}" --scenario scenarios/earth_moon.toml --png "${OUT}/opening.png"
   WORKING_DIRECTORY "${WORKDIR}"
   OUTPUT_VARIABLE out ERROR_VARIABLE err RESULT_VARIABLE status TIMEOUT 60)
-if(NOT status EQUAL 0 OR NOT out STREQUAL "" OR NOT err STREQUAL "")
+if(NOT status EQUAL 0 OR NOT out STREQUAL "png ${OUT}/opening.png\n" OR NOT err STREQUAL "")
   message(FATAL_ERROR "status ${status}\nstdout:\n${out}\nstderr:\n${err}")
 endif()
 expect_size("${OUT}/opening.png" 704x576)
@@ -68,7 +69,7 @@ execute_process(
           --plan "${OUT}/after_plan.png" --png "${OUT}/after_png.png"
   WORKING_DIRECTORY "${WORKDIR}"
   OUTPUT_VARIABLE out ERROR_VARIABLE err RESULT_VARIABLE status TIMEOUT 60)
-set(want "key T -> true\ninput -> true\nplan ${OUT}/plan.png\n")
+set(want "key T -> true\ninput -> true\nplan ${OUT}/plan.png\npng ${OUT}/after_png.png\nplan ${OUT}/after_plan.png\n")
 if(NOT status EQUAL 0 OR NOT out STREQUAL want OR NOT err STREQUAL "")
   message(FATAL_ERROR "status ${status}\nstdout:\n${out}\nstderr:\n${err}")
 endif()

@@ -143,4 +143,20 @@ TEST_F(CockpitTest, NewBoxReplacesTheOpenOneAndCancelCallsNothing) {
   EXPECT_EQ(Log::events, std::vector<std::string>{"answer no second"});
 }
 
+// An accepted answer whose callback asks again leaves the new box open.
+TEST_F(CockpitTest, BoxOpenedByAnAnswersCallbackStaysOpen) {
+  char title[] = "First?";
+  oapiOpenInputBox(
+      title,
+      [](void*, char*, void*) {
+        char again[] = "Again?";
+        oapiOpenInputBox(again, Accepting, nullptr, 3, nullptr);
+        return true;
+      },
+      nullptr, 20, nullptr);
+  EXPECT_EQ(host::AnswerInputBox("ok"), true);
+  ASSERT_TRUE(host::OpenInputBox().has_value());
+  EXPECT_EQ(host::OpenInputBox()->title, "Again?");
+}
+
 }  // namespace

@@ -97,6 +97,9 @@ const double moonGm = host::worldG * moonMass;
 double FallSpeed(double from) {  // from rest at `from` to the surface
   return std::sqrt(2 * moonGm * (1 / moonRadius - 1 / from));
 }
+double DropHeight(double speed) {  // from rest, to reach the surface at `speed`
+  return 1 / (1 / moonRadius - speed * speed / (2 * moonGm)) - moonRadius;
+}
 
 TEST_F(FreeFlightTest, VesselStopsWhereItsPathEntersABody) {
   const Touchdown cases[] = {
@@ -107,6 +110,14 @@ TEST_F(FreeFlightTest, VesselStopsWhereItsPathEntersABody) {
        false,
        FallSpeed(moonRadius + 1),
        MakeVector(0, 0, moonRadius),
+       1},
+      {"touched down at 2.5 m/s, below the 3 m/s that legs take",
+       MakeVector(0, moonRadius + DropHeight(2.5), 0),
+       {},
+       10,
+       false,
+       2.5,
+       MakeVector(0, moonRadius, 0),
        1},
       {"dropped 100 km",
        MakeVector(moonRadius + 1e5, 0, 0),
@@ -152,6 +163,59 @@ TEST_F(FreeFlightTest, VesselStopsWhereItsPathEntersABody) {
     EXPECT_EQ(host::Reports().size(), 1u);
   }
   host::ClearReports();
+}
+
+// The equations of motion, against the same flight integrated here in the
+// global frame, in small plain Runge-Kutta steps: a vessel about a primary
+// that accelerates along its rails (the world flies it relative to that
+// primary), pulled by a third body too. Dropping the primary's acceleration
+// would put the vessel 250 km off, a third body pulling the wrong way 10 km.
+TEST_F(FreeFlightTest, EquationsOfMotionAgreeWithTheGlobalFrame) {
+  constexpr double accel = 0.5, primaryGm = 4e14, thirdGm = 1e13;  // m/s², m³/s²
+  const VECTOR3 thirdAt = MakeVector(0, 3e7, 0);
+  const auto primaryAt = [](double t) { return MakeVector(0.5 * accel * t * t, 0, 0); };
+  host::BodySpec primary;
+  primary.name = "Primary";
+  primary.mass = primaryGm / host::gravitationalConstant;
+  primary.radius = 1e6;
+  primary.ephemeris.firstMjd = host::j2000Mjd;
+  primary.ephemeris.lastMjd = host::j2000Mjd + 1;
+  primary.ephemeris.nodesAround = [&](double mjd, host::PathNode& before, host::PathNode& after) {
+    for (host::PathNode* node : {&before, &after}) {
+      node->mjd = std::floor(mjd * 16) / 16 + (node == &after ? 1.0 / 16 : 0);
+      const double t = (node->mjd - host::j2000Mjd) * host::secondsPerDay;
+      node->pos = primaryAt(t);
+      node->vel = MakeVector(accel * t, 0, 0);
+    }
+  };
+  host::TheWorld().AddBody(primary);
+  AddBody("Third", thirdGm / host::gravitationalConstant, 1e6, thirdAt);
+  const double r = 1e7, speed = std::sqrt(primaryGm / r);
+  const ObjectHandle ship = AddVessel("Ship", MakeVector(0, 0, r), MakeVector(speed, 0, 0));
+
+  for (int i = 0; i < 10; ++i) ASSERT_TRUE(host::TheWorld().Advance(100));
+
+  const auto pull = [&](const VECTOR3& at, double t) {
+    VECTOR3 sum{};
+    for (const auto& [gm, from] : {std::pair{primaryGm, primaryAt(t)}, {thirdGm, thirdAt}}) {
+      const VECTOR3 d = at - from;
+      sum = sum + (-gm / std::pow(host::Dot(d, d), 1.5)) * d;
+    }
+    return sum;
+  };
+  VECTOR3 x = MakeVector(0, 0, r), v = MakeVector(speed, 0, 0);
+  constexpr double h = 0.05;
+  for (double t = 0; t < 1000 - h / 2; t += h) {
+    const VECTOR3 k1v = pull(x, t), k1x = v;
+    const VECTOR3 k2v = pull(x + (h / 2) * k1x, t + h / 2), k2x = v + (h / 2) * k1v;
+    const VECTOR3 k3v = pull(x + (h / 2) * k2x, t + h / 2), k3x = v + (h / 2) * k2v;
+    const VECTOR3 k4v = pull(x + h * k3x, t + h), k4x = v + h * k3v;
+    x = x + (h / 6) * (k1x + 2 * k2x + 2 * k3x + k4x);
+    v = v + (h / 6) * (k1v + 2 * k2v + 2 * k3v + k4v);
+  }
+  EXPECT_LT(host::Length(Get(ship).pos - x), 1.0);
+  EXPECT_LT(host::Length(Get(ship).vel - v), 1e-3);
+  EXPECT_TRUE(host::Reports().empty());
 }
 
 TEST_F(FreeFlightTest, RestingVesselIsLiftedByAnAttachmentOrFreedWhenItsBodyGoes) {

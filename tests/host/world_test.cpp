@@ -1,8 +1,13 @@
 // The stand-in host's world, as plug-ins see it through the host services.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 #include <string>
+#include <vector>
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
 
 #include "plugin/HostServices.h"
 #include "support/HostTest.h"
@@ -58,8 +63,11 @@ TEST_F(HostWorldTest, RemovedObjectsHandleIsRefusedAndCounted) {
 
 TEST_F(HostWorldTest, InterfaceOfARemovedVesselRefusesInsteadOfCrashing) {
   const ObjectHandle ship = AddVessel("GL-01", MakeVector(1, 2, 3));
+  Focus(ship);
   VESSEL* vessel = oapiGetVesselInterface(ship);
   host::TheWorld().Remove(ship);
+  EXPECT_EQ(oapiGetFocusObject(), nullptr);  // the focus went with it
+  EXPECT_EQ(oapiGetFocusInterface(), nullptr);
   VECTOR3 pos = MakeVector(7, 7, 7);
   vessel->GetGlobalPos(pos);
   EXPECT_EQ(pos.x, 0);
@@ -85,10 +93,51 @@ TEST_F(HostWorldTest, CreatedVesselStateIsRelativeToTheRecordsBody) {
   EXPECT_EQ(made.className, "jauntdummy");
 
   EXPECT_EQ(oapiCreateVesselEx("x", "no-such-class", &record), nullptr);
+  // Outside the world's bounds, once the body's state is added.
+  record.rpos = MakeVector(-1e11, 0, 1e18 + 1e3);
+  EXPECT_EQ(oapiCreateVesselEx("far", "jauntdummy", &record), nullptr);
+  record.rpos = MakeVector(7e6, 0, 0);
+  record.rvel = MakeVector(0, 299792458.0 - 2e4, 0);
+  EXPECT_EQ(oapiCreateVesselEx("fast", "jauntdummy", &record), nullptr);
   record.version = 1;
   EXPECT_EQ(oapiCreateVesselEx("x", "jauntdummy", &record), nullptr);
-  EXPECT_EQ(host::Reports().size(), 2u);
+  EXPECT_EQ(host::Reports().size(), 4u);
+  EXPECT_EQ(host::TheWorld().Vessels().size(), 1u);
   host::ClearReports();
+}
+
+// Handles of removed objects are never handed out again, and what the
+// objects held is released: a long run of vessels made and removed, as
+// jumps make and remove their carriers, keeps the memory it started with.
+TEST_F(HostWorldTest, RemovedObjectsLeaveNeitherTheirHandlesNorTheirMemory) {
+  const ObjectHandle first = AddVessel("jaunt_dummy", MakeVector(0, 0, 0));
+  oapiGetVesselInterface(first)->CreateAttachment(false, {}, {}, {}, "DUMMY");
+  host::TheWorld().Remove(first);
+  const ObjectHandle second = AddVessel("jaunt_dummy", MakeVector(0, 0, 0));
+  EXPECT_NE(second, first);
+  EXPECT_EQ(host::TheWorld().Find(first), nullptr);
+  EXPECT_TRUE(host::TheWorld().IsStale(first));
+  EXPECT_FALSE(host::TheWorld().IsStale(second));
+  host::TheWorld().Remove(second);
+  const auto heapInUse = [] {
+#ifdef __GLIBC__
+    return mallinfo2().uordblks;
+#else
+    return std::size_t{0};
+#endif
+  };
+  std::vector<void*> handed{first, second};
+  handed.reserve(200002);
+  const std::size_t before = heapInUse();
+  for (int jump = 0; jump < 100000; ++jump) {
+    const ObjectHandle carrier = AddVessel("jaunt_dummy", MakeVector(0, 0, 0));
+    handed.push_back(carrier);
+    handed.push_back(oapiGetVesselInterface(carrier)->CreateAttachment(false, {}, {}, {}, "DUMMY"));
+    host::TheWorld().Remove(carrier);
+  }
+  EXPECT_LT(heapInUse(), before + 64 * 1024);  // 8 MB grew here before
+  std::sort(handed.begin(), handed.end());
+  EXPECT_EQ(std::adjacent_find(handed.begin(), handed.end()), handed.end());
 }
 
 class AttachmentTest : public HostWorldTest {

@@ -138,15 +138,55 @@ TEST_F(ControlsTest, QuestionRenewsTheEstimateAndAsksWithRoomForThree) {
   EXPECT_EQ(box->visibleLength, 3);
 }
 
-TEST_F(ControlsTest, QuestionWithoutFocusVesselUsesThePreviousEstimate) {
-  JauntMFD& display = OpenJaunt();
-  display.failureChance = 0.25;
-  Focus(nullptr);
-  EXPECT_TRUE(display.ConsumeKeyBuffered(OAPI_KEY_W));
-  EXPECT_EQ(BoxTitle(), "Probability of safe jaunt: 75.0% Proceed? (y/n)");
-  // The answer is taken, but without a focus vessel there is nothing to jump.
-  EXPECT_EQ(host::AnswerInputBox("y"), true);
-  EXPECT_EQ(host::TheWorld().FindByName("jaunt_dummy"), nullptr);
+// A question asked when no jump can be planned quotes no figure left from
+// before, and its "y" makes no jump, even once one could be made. The page
+// keeps what it showed.
+TEST_F(ControlsTest, QuestionWithoutAPlanQuotesNoFigureAndJumpsOnNoAnswer) {
+  const struct {
+    const char* what;
+    void (*unplan)(JauntMFD&);
+    void (*replan)(JauntMFD&);
+  } cases[] = {
+      {"no focus vessel", [](JauntMFD&) { Focus(nullptr); },
+       [](JauntMFD&) { Focus(host::TheWorld().FindByName("GL-01")->handle); }},
+      {"final distance beyond the target",
+       [](JauntMFD& d) {
+         d.UpdateTarget("Planet", false);
+         d.distanceSetting = 2 * d.targetDistance;
+       },
+       [](JauntMFD& d) { d.distanceSetting = 0.5 * d.targetDistance; }},
+      {"the ship its own target", [](JauntMFD& d) { d.UpdateTarget("GL-01", false); },
+       [](JauntMFD& d) {
+         d.UpdateTarget("Planet", false);
+         d.distanceSetting = 0;
+       }},
+      {"target lost",
+       [](JauntMFD& d) {
+         d.UpdateTarget("Buoy", false);
+         host::TheWorld().Remove(d.target);
+       },
+       [](JauntMFD&) {}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    AddVessel("Buoy", MakeVector(5e6, 0, 0));
+    JauntMFD& display = OpenJaunt();
+    display.failureChance = 0.25;
+    display.estimateValid = true;
+    c.unplan(display);
+    EXPECT_TRUE(display.ConsumeKeyBuffered(OAPI_KEY_W));
+    EXPECT_EQ(BoxTitle(), "No jaunt can be made with these settings (y/n)");
+    EXPECT_TRUE(display.estimateValid);
+    EXPECT_EQ(display.failureChance, 0.25);
+    c.replan(display);
+    EXPECT_EQ(host::AnswerInputBox("y"), true);
+    EXPECT_EQ(host::TheWorld().FindByName("jaunt_dummy"), nullptr);
+    EXPECT_FALSE(display.releasePending);
+    host::CloseAllDisplays();
+    if (host::Object* buoy = host::TheWorld().FindByName("Buoy"))
+      host::TheWorld().Remove(buoy->handle);
+    host::ClearReports();
+  }
 }
 
 TEST_F(ControlsTest, UnsafeJumpLeavesTheWarningOnThePage) {

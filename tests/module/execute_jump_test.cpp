@@ -100,6 +100,12 @@ INSTANTIATE_TEST_SUITE_P(
                                   {7, 0, 32767, 0},
                                   false,
                                   MakeVector(1e6, -1e6, 1e6)},
+                      ScatterCase{"each_axis_its_own_draw",
+                                  1e6,
+                                  1,
+                                  {7, 0, 32767, 32767},
+                                  false,
+                                  MakeVector(-1e6, -1e6, 1e6)},
                       ScatterCase{"barely_unsafe_scatters_further",
                                   1e6,
                                   0.6,
@@ -211,9 +217,9 @@ TEST_F(JumpTest, JumpThatWouldLeaveTheFiniteNumbersDoesNothing) {
     EXPECT_EQ(host::TheWorld().Find(ship)->parent, nullptr);
     host::CloseAllDisplays();
   }
-  // A long jump whose every outcome stays finite is made.
+  // A long jump within the world is made.
   const auto fake = FakeRandom::Install({});
-  EXPECT_TRUE(Planned(1e150, 1).ExecuteJump());
+  EXPECT_TRUE(Planned(1e17, 1).ExecuteJump());
 }
 
 TEST_F(JumpTest, SecondJumpWhileCarriedIsRefused) {
@@ -228,18 +234,37 @@ TEST_F(JumpTest, SecondJumpWhileCarriedIsRefused) {
   EXPECT_EQ(CountCarriers(), 1);
 }
 
+// The host refuses the carrier: its class is unknown, or the destination
+// lies outside the world's bounds. No jump is made and nothing is pending.
 TEST_F(JumpTest, CarrierThatCannotBeCreatedLeavesTheShipAlone) {
-  const auto fake = FakeRandom::Install({});
-  const host::VesselClass shipped = *host::FindVesselClass("jauntdummy");
-  host::RemoveVesselClass("jauntdummy");
-  JauntMFD& display = Planned(1e6, 1);
-  EXPECT_FALSE(display.ExecuteJump());
-  host::AddVesselClass(shipped);
-  EXPECT_FALSE(display.releasePending);
-  EXPECT_FALSE(ReleasePending());
-  EXPECT_TRUE(display.lastJumpSafe);  // no jump was made, so none went bad
-  EXPECT_EQ(host::TheWorld().Find(ship)->pos.z, 3000);
-  EXPECT_EQ(host::TheWorld().Find(ship)->parent, nullptr);
+  const struct {
+    const char* what;
+    double length, speed, chance;
+    bool withClass;
+  } cases[] = {
+      {"no carrier class", 1e6, 0, 1, false},
+      {"past the world's reach", 2e18, 0, 0, true},
+      {"scattered past it", 2e17, 0, 0.55, true},  // up to 2e18 on each axis
+      {"faster than light", 1e6, 3e8, 0, true},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    const auto fake = FakeRandom::Install({0, 0, 0, 0});
+    const host::VesselClass shipped = *host::FindVesselClass("jauntdummy");
+    if (!c.withClass) host::RemoveVesselClass("jauntdummy");
+    JauntMFD& display = Planned(c.length, c.chance);
+    display.speedSetting = c.speed;
+    EXPECT_FALSE(display.ExecuteJump());
+    if (!c.withClass) host::AddVesselClass(shipped);
+    EXPECT_FALSE(display.releasePending);
+    EXPECT_FALSE(ReleasePending());
+    EXPECT_TRUE(display.lastJumpSafe);  // no jump was made, so none went bad
+    EXPECT_EQ(CountCarriers(), 0);
+    EXPECT_EQ(host::TheWorld().Find(ship)->pos.z, 3000);
+    EXPECT_EQ(host::TheWorld().Find(ship)->parent, nullptr);
+    host::CloseAllDisplays();
+    host::ClearReports();
+  }
 }
 
 }  // namespace

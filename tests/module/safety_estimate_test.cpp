@@ -116,7 +116,9 @@ TEST_P(ShortHopTest, HopShorterThanBothSizesIsSafe) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Table, ShortHopTest,
-                         ::testing::Values(ShortHopCase{990, false}, ShortHopCase{975, true},
+                         ::testing::Values(ShortHopCase{990, false},
+                                           // 22 m: safe only with the target's size too
+                                           ShortHopCase{978, false}, ShortHopCase{975, true},
                                            ShortHopCase{500, true}));
 
 TEST_F(EstimateTest, NoShortHopRuleWithoutTarget) {

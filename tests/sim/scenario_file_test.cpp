@@ -2,11 +2,13 @@
 // the host's world, and how each kind of mistake is named with its line.
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <cmath>
 #include <string>
 
 #include "Scenario.h"
 #include "ScenarioFile.h"
+#include "ScenarioPlacement.h"
 #include "support/HostTest.h"
 
 namespace {
@@ -131,6 +133,15 @@ TEST(ScenarioFileTest, MistakesAreNamedWithTheirLine) {
        "s.toml:2: \"name\" cannot be \"none\": scripts read it as no vessel"},
       {"[scenario]\nname = \"a\\u001bb\"\n",
        "s.toml:2: \"name\" must not hold control characters or line breaks"},
+      {"[scenario]\nname = \"a\\u0085b\"\n",  // C1: next line
+       "s.toml:2: \"name\" must not hold control characters or line breaks"},
+      {"[[vessel]]\nname = \"\\u202Egnp.exe\"\nposition = [0, 0, 0]\n",  // right-to-left override
+       "s.toml:2: \"name\" must not hold control characters or line breaks"},
+      {"[[vessel]]\nname = \"Jaunt_Dummy\"\nposition = [0, 0, 0]\n",
+       "s.toml:2: \"name\" cannot be \"Jaunt_Dummy\": the Jaunt display gives that name to the "
+       "carrier of every jump"},
+      {"[[vessel]]\nname = \"A\"\nposition = [0, 0, 0]\nforward = [1, 0, 0]\nup = [1e-6, 1, 0]\n",
+       "s.toml:5: \"up\" must be perpendicular to \"forward\""},
       // The world's bounds, for each value and once relative_to is added.
       {"[[body]]\nname = \"B\"\nmass = 2e42\nradius = 1\nposition = [0, 0, 0]\n",
        "s.toml:3: \"mass\" must be at most 1e+42 kg"},
@@ -151,7 +162,39 @@ TEST(ScenarioFileTest, MistakesAreNamedWithTheirLine) {
   for (const auto& c : cases) EXPECT_EQ(ErrorOf(c.text), c.error) << c.text;
 }
 
+// Each bound is a value that may be given.
+TEST(ScenarioFileTest, ValuesAtTheirBoundsAreAccepted) {
+  const sim::Scenario scenario = Parse(
+      "[[body]]\nname = \"Dust\"\nmass = 0\nradius = 1\nposition = [0, 0, 1e18]\n"
+      "[[body]]\nname = \"Heavy\"\nmass = 1e42\nradius = 1e18\nposition = [0, 0, 0]\n"
+      "velocity = [0, 299792458, 0]\n");
+  ASSERT_EQ(scenario.bodies.size(), 2u);
+  EXPECT_EQ(scenario.bodies[0].mass, 0);
+  EXPECT_EQ(scenario.bodies[1].mass, 1e42);
+}
+
 class ScenarioSetupTest : public HostTest {};
+
+// A chain of vessels, each placed relative to the one before, is placed in
+// linear time: searching every earlier name for each took minutes for
+// 70,000 of them.
+TEST_F(ScenarioSetupTest, LongRelativeChainIsPlacedQuickly) {
+  sim::Scenario scenario;
+  scenario.bodies.push_back({"Earth", 6e24, 6.4e6, MakeVector(1, 2, 3), {}, {}, 1});
+  constexpr int length = 60000;
+  for (int i = 0; i < length; ++i) {
+    sim::VesselEntry vessel;
+    vessel.name = "V" + std::to_string(i);
+    vessel.relativeTo = i == 0 ? "EARTH" : "v" + std::to_string(i - 1);
+    vessel.pos = MakeVector(i == 0 ? 1e7 : 1, 0, 0);
+    scenario.vessels.push_back(vessel);
+  }
+  const auto start = std::chrono::steady_clock::now();
+  const sim::Placement placement = sim::PlaceScenario(scenario);
+  EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(1));
+  EXPECT_EQ(placement.vessels.back().pos.x, 1 + 1e7 + (length - 1));
+  EXPECT_EQ(placement.vessels.back().pos.z, 3);
+}
 
 TEST_F(ScenarioSetupTest, VesselsArePlacedRelativeToTheirBaseAndFocused) {
   const sim::Scenario scenario =

@@ -20,6 +20,12 @@ namespace host {
 // (CODATA 2018). The module's safety estimate has its own, estimateG.
 inline constexpr double worldG = 6.67430e-11;
 
+// The world's bounds: no object is put farther from the origin, nor set
+// moving faster. Within them none of the world's sums, products and time
+// steps can leave the finite numbers.
+inline constexpr double worldReach = 1e18;           // m, about 100 light-years
+inline constexpr double speedOfLight = 299792458.0;  // m/s
+
 enum class ObjectKind { Body, Vessel };
 
 struct AttachmentPoint {
@@ -83,8 +89,9 @@ class World {
 
   ObjectHandle AddBody(const BodySpec& spec);
   ObjectHandle AddVessel(const VesselSpec& spec);
-  // Removes a body or vessel; its handle is never valid again in this
-  // world. A removed vessel lets go of its children and of its parent.
+  // Removes a body or vessel and releases what it held; its handle is never
+  // valid again in this world. A removed vessel lets go of its children and
+  // of its parent.
   bool Remove(ObjectHandle handle);
   // Removes everything; the next objects take the first handles again.
   void Clear();
@@ -142,15 +149,29 @@ class World {
   void PutOnRails(Object& body);  // where its ephemeris has it at the world's date
   void FlyFreeVessel(Object& vessel, double t0, double t1);
 
-  // Handles are serial numbers that are never reused within a world, so a
-  // removed object's handle can always be told from a live one until Clear.
-  // Indexed by serial: the live object of each handle, null once it is gone
-  // (and for attachment points, which live in their vessels). A plain array
-  // keeps the lookup that every host service makes to one indexed load.
-  std::vector<Object*> liveIndex{nullptr};
+  // Handles. A handle names a slot of `slots` and the slot's generation at
+  // the time it was handed out. A slot freed by a removal is taken again by
+  // a later object, a generation on, so the index stays as large as the most
+  // objects (and attachment points) alive at once, yet no handle is handed
+  // out twice in one world: a removed object's handle is always told from a
+  // live one until Clear. A slot whose generations run out is never taken
+  // again. A plain array keeps the lookup that every host service makes to
+  // one indexed load.
+  struct Slot {
+    Object* object = nullptr;  // null for attachment points, which live in their vessels
+    std::uintptr_t generation = 0;
+  };
+  void FreeHandle(const void* handle);
+  std::vector<Slot> slots{Slot{}};  // slot 0 stays empty: a null handle names nothing
+  std::vector<std::size_t> freeSlots;
   std::vector<std::unique_ptr<Object>> objects;
   std::vector<ObjectHandle> bodies, vessels;
-  std::vector<std::unique_ptr<VESSEL>> interfaces;  // kept until Clear: never dangle
+  // Interfaces are never deleted while the world lasts, so that a plug-in
+  // that kept one of a removed vessel is refused rather than crashed. Those
+  // of removed vessels wait here, and the oldest serves a new vessel once
+  // more than a few are waiting: what they hold stays bounded.
+  std::vector<std::unique_ptr<VESSEL>> interfaces;
+  std::vector<std::unique_ptr<VESSEL>> retiredInterfaces;  // the oldest first
   ObjectHandle focus = nullptr;
   double epochMjd = j2000Mjd;
   double time = 0;
@@ -163,5 +184,7 @@ World& TheWorld();
 // Whether two names are the same object's: the host tells names apart
 // regardless of case.
 bool SameName(const std::string& a, const std::string& b);
+// The one form of all the names that are the same as `name`.
+std::string FoldedName(std::string name);
 
 }  // namespace host
