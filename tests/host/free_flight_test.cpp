@@ -176,7 +176,7 @@ TEST_F(FreeFlightTest, EquationsOfMotionAgreeWithTheGlobalFrame) {
   const auto primaryAt = [](double t) { return MakeVector(0.5 * accel * t * t, 0, 0); };
   host::BodySpec primary;
   primary.name = "Primary";
-  primary.mass = primaryGm / host::gravitationalConstant;
+  primary.mass = primaryGm / host::worldG;
   primary.radius = 1e6;
   primary.ephemeris.firstMjd = host::j2000Mjd;
   primary.ephemeris.lastMjd = host::j2000Mjd + 1;
@@ -189,7 +189,7 @@ TEST_F(FreeFlightTest, EquationsOfMotionAgreeWithTheGlobalFrame) {
     }
   };
   host::TheWorld().AddBody(primary);
-  AddBody("Third", thirdGm / host::gravitationalConstant, 1e6, thirdAt);
+  AddBody("Third", thirdGm / host::worldG, 1e6, thirdAt);
   const double r = 1e7, speed = std::sqrt(primaryGm / r);
   const ObjectHandle ship = AddVessel("Ship", MakeVector(0, 0, r), MakeVector(speed, 0, 0));
 
