@@ -1,11 +1,12 @@
 // The stand-in host's displays and input box, driven by a tiny display mode
 // of the test's own.
+#include "host/Displays.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
-#include "host/Displays.h"
 #include "host/InputBox.h"
 #include "plugin/HostServices.h"
 #include "support/HostTest.h"

@@ -16,9 +16,9 @@ using namespace testing_world;
 
 namespace {
 
-class HostWorldTest : public HostTest {};
+class WorldTest : public HostTest {};
 
-TEST_F(HostWorldTest, NamesAreFoundInAnyCaseAndWrittenAsTheHostSpellsThem) {
+TEST_F(WorldTest, NamesAreFoundInAnyCaseAndWrittenAsTheHostSpellsThem) {
   const ObjectHandle earth = AddBody("Earth", testing_world::earthMass, testing_world::earthRadius,
                                      MakeVector(1.5e11, 0, 0));
   AddVessel("earth", MakeVector(0, 0, 0));  // a later namesake is never found first
@@ -36,7 +36,7 @@ TEST_F(HostWorldTest, NamesAreFoundInAnyCaseAndWrittenAsTheHostSpellsThem) {
   EXPECT_EQ(std::string(name, sizeof name), std::string("Earth\0\0#", 8));
 }
 
-TEST_F(HostWorldTest, FocusRelativeStateIsTheFocusMinusTheObject) {
+TEST_F(WorldTest, FocusRelativeStateIsTheFocusMinusTheObject) {
   const ObjectHandle moon =
       AddBody("Moon", 7.3e22, 1.7e6, MakeVector(10, 20, 30), MakeVector(1, 1, 1));
   Focus(AddVessel("GL-01", MakeVector(1, 2, 3), MakeVector(4, 5, 6)));
@@ -48,7 +48,7 @@ TEST_F(HostWorldTest, FocusRelativeStateIsTheFocusMinusTheObject) {
   EXPECT_EQ(vel.y, 4);
 }
 
-TEST_F(HostWorldTest, RemovedObjectsHandleIsRefusedAndCounted) {
+TEST_F(WorldTest, RemovedObjectsHandleIsRefusedAndCounted) {
   const ObjectHandle rock = AddBody("Rock", 1, 1, MakeVector(5, 0, 0));
   host::TheWorld().Remove(rock);
   VECTOR3 pos = MakeVector(7, 7, 7);
@@ -61,7 +61,7 @@ TEST_F(HostWorldTest, RemovedObjectsHandleIsRefusedAndCounted) {
   host::ClearReports();  // expected here
 }
 
-TEST_F(HostWorldTest, InterfaceOfARemovedVesselRefusesInsteadOfCrashing) {
+TEST_F(WorldTest, InterfaceOfARemovedVesselRefusesInsteadOfCrashing) {
   const ObjectHandle ship = AddVessel("GL-01", MakeVector(1, 2, 3));
   Focus(ship);
   VESSEL* vessel = oapiGetVesselInterface(ship);
@@ -77,7 +77,7 @@ TEST_F(HostWorldTest, InterfaceOfARemovedVesselRefusesInsteadOfCrashing) {
   host::ClearReports();
 }
 
-TEST_F(HostWorldTest, CreatedVesselStateIsRelativeToTheRecordsBody) {
+TEST_F(WorldTest, CreatedVesselStateIsRelativeToTheRecordsBody) {
   const ObjectHandle earth = AddBody("Earth", testing_world::earthMass, testing_world::earthRadius,
                                      MakeVector(1e11, 0, 0), MakeVector(0, 3e4, 0));
   VesselStateRecord record{};
@@ -109,7 +109,7 @@ TEST_F(HostWorldTest, CreatedVesselStateIsRelativeToTheRecordsBody) {
 // Handles of removed objects are never handed out again, and what the
 // objects held is released: a long run of vessels made and removed, as
 // jumps make and remove their carriers, keeps the memory it started with.
-TEST_F(HostWorldTest, RemovedObjectsLeaveNeitherTheirHandlesNorTheirMemory) {
+TEST_F(WorldTest, RemovedObjectsLeaveNeitherTheirHandlesNorTheirMemory) {
   const ObjectHandle first = AddVessel("jaunt_dummy", MakeVector(0, 0, 0));
   oapiGetVesselInterface(first)->CreateAttachment(false, {}, {}, {}, "DUMMY");
   host::TheWorld().Remove(first);
@@ -140,10 +140,10 @@ TEST_F(HostWorldTest, RemovedObjectsLeaveNeitherTheirHandlesNorTheirMemory) {
   EXPECT_EQ(std::adjacent_find(handed.begin(), handed.end()), handed.end());
 }
 
-class AttachmentTest : public HostWorldTest {
+class AttachmentTest : public WorldTest {
  protected:
   void SetUp() override {
-    HostWorldTest::SetUp();
+    WorldTest::SetUp();
     parent = AddVessel("Carrier", MakeVector(100, 0, 0), MakeVector(0, 10, 0), 1,
                        MakeVector(1, 0, 0), MakeVector(0, 1, 0));
     child = AddVessel("GL-01", MakeVector(0, 0, 0), MakeVector(5, 5, 5));

@@ -7,7 +7,7 @@ using namespace testing_world;
 
 namespace {
 
-class ReleaseTest : public ModuleTest {
+class CarrierReleaseTest : public ModuleTest {
  protected:
   void SetUp() override {
     ModuleTest::SetUp();
@@ -45,7 +45,7 @@ class ReleaseTest : public ModuleTest {
   ObjectHandle ship = nullptr;
 };
 
-TEST_F(ReleaseTest, ThirdTimeStepReleasesTheShipAndDeletesTheCarrier) {
+TEST_F(CarrierReleaseTest, ThirdTimeStepReleasesTheShipAndDeletesTheCarrier) {
   JauntMFD& display = Jump();
   const std::int32_t expected[] = {1, 0};
   for (std::int32_t countdown : expected) {
@@ -63,7 +63,7 @@ TEST_F(ReleaseTest, ThirdTimeStepReleasesTheShipAndDeletesTheCarrier) {
   ExpectShipFreeAtDestination();
 }
 
-TEST_F(ReleaseTest, StepWithNothingPendingChangesNothing) {
+TEST_F(CarrierReleaseTest, StepWithNothingPendingChangesNothing) {
   OpenJaunt();
   for (int i = 0; i < 5; ++i) opcTimestep(0, 0.05, 0);
   EXPECT_EQ(releaseCountdown, -1);
@@ -74,7 +74,7 @@ TEST_F(ReleaseTest, StepWithNothingPendingChangesNothing) {
 
 enum class Meanwhile { CloseDisplay, OpenSecondDisplay, ChangeFocusAndBack };
 
-class ReleaseDespiteDisplaysTest : public ReleaseTest,
+class ReleaseDespiteDisplaysTest : public CarrierReleaseTest,
                                    public ::testing::WithParamInterface<Meanwhile> {};
 
 TEST_P(ReleaseDespiteDisplaysTest, ReleaseComesOnTimeWhateverHappensToDisplays) {
@@ -104,7 +104,7 @@ INSTANTIATE_TEST_SUITE_P(Cases, ReleaseDespiteDisplaysTest,
                          ::testing::Values(Meanwhile::CloseDisplay, Meanwhile::OpenSecondDisplay,
                                            Meanwhile::ChangeFocusAndBack));
 
-TEST_F(ReleaseTest, NextJumpCountsFromTheTopAgain) {
+TEST_F(CarrierReleaseTest, NextJumpCountsFromTheTopAgain) {
   Jump();
   for (int i = 0; i < 3; ++i) Step();
   host::CloseAllDisplays();
@@ -116,7 +116,7 @@ TEST_F(ReleaseTest, NextJumpCountsFromTheTopAgain) {
   EXPECT_FALSE(CarrierInWorld());
 }
 
-TEST_F(ReleaseTest, ObjectsBearingTheCarriersNameInAnyCaseNeverHoldTheShip) {
+TEST_F(CarrierReleaseTest, ObjectsBearingTheCarriersNameInAnyCaseNeverHoldTheShip) {
   for (const char* name : {"jaunt_dummy", "Jaunt_Dummy", "JAUNT_DUMMY"}) {
     SCOPED_TRACE(name);
     // Older than the carrier, so the first found under the name.
@@ -132,7 +132,7 @@ TEST_F(ReleaseTest, ObjectsBearingTheCarriersNameInAnyCaseNeverHoldTheShip) {
   }
 }
 
-TEST_F(ReleaseTest, CarrierRemovedByOthersIsNotTouchedAgain) {
+TEST_F(CarrierReleaseTest, CarrierRemovedByOthersIsNotTouchedAgain) {
   JauntMFD& display = Jump();
   host::TheWorld().Remove(display.carrier);
   for (int i = 0; i < 3; ++i) Step();
@@ -143,7 +143,7 @@ TEST_F(ReleaseTest, CarrierRemovedByOthersIsNotTouchedAgain) {
 
 // The host tells of a carrier deleted by someone else: the display no longer
 // waits for it, and the countdown stops at once.
-TEST_F(ReleaseTest, CarrierDeletedByOthersIsForgottenWhenTheHostTells) {
+TEST_F(CarrierReleaseTest, CarrierDeletedByOthersIsForgottenWhenTheHostTells) {
   JauntMFD& display = Jump();
   Step();
   oapiDeleteVessel(display.carrier);
@@ -156,7 +156,7 @@ TEST_F(ReleaseTest, CarrierDeletedByOthersIsForgottenWhenTheHostTells) {
 // A session ends at any step of the hold, and the next session's vessels
 // take the old handles, the carrier's among them: nothing of the old jump
 // may touch them.
-TEST_F(ReleaseTest, SessionEndingDuringTheHoldLeavesTheNextSessionAlone) {
+TEST_F(CarrierReleaseTest, SessionEndingDuringTheHoldLeavesTheNextSessionAlone) {
   for (int stepsTaken = 0; stepsTaken <= 2; ++stepsTaken) {
     SCOPED_TRACE(stepsTaken);
     host::ResetSimulation();

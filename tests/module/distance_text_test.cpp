@@ -11,7 +11,7 @@
 
 namespace {
 
-TEST(NumberReadingTest, NonFiniteDistancesAndSpeedsAreRefused) {
+TEST(DistanceTextTest, NonFiniteDistancesAndSpeedsAreRefused) {
   const char* texts[] = {"inf",  "INF",   "-inf",   "infinity", "nan",  "NaN",
                          "-nan", "1e400", "-1e400", "K1e400",   "Ainf", "Gnan",
                          "minf", "%nan",  "%inf",   " inf",     "+inf", "1e400K"};
@@ -27,7 +27,7 @@ TEST(NumberReadingTest, NonFiniteDistancesAndSpeedsAreRefused) {
   }
 }
 
-TEST(NumberReadingTest, ANumberIsDecimalAndEndsWhereADecimalNumberEnds) {
+TEST(DistanceTextTest, ANumberIsDecimalAndEndsWhereADecimalNumberEnds) {
   struct Case {
     const char* text;
     double metres;

@@ -10,12 +10,12 @@ using host::TextRun;
 
 namespace {
 
-class PageTest : public ModuleTest {
+class DrawPageTest : public ModuleTest {
  protected:
   host::Page Draw() { return host::DrawDisplay(host::OpenDisplays().back()); }
 };
 
-TEST_F(PageTest, NewDisplayDrawsTitleAndFiveLines) {
+TEST_F(DrawPageTest, NewDisplayDrawsTitleAndFiveLines) {
   OpenJaunt();
   const host::Page page = Draw();
   EXPECT_EQ(page.title, "Jaunt MFD");
@@ -28,7 +28,7 @@ TEST_F(PageTest, NewDisplayDrawsTitleAndFiveLines) {
                        }));
 }
 
-TEST_F(PageTest, TargetLinesShowLiveDataAndLeaveTheRestInPlace) {
+TEST_F(DrawPageTest, TargetLinesShowLiveDataAndLeaveTheRestInPlace) {
   Focus(AddVessel("GL-01", MakeVector(0, 0, 0), MakeVector(0, 0, 10)));
   const ObjectHandle moon =
       AddBody("Moon", 7.3e22, 1.7374e6, MakeVector(3e8, 4e8, 0), MakeVector(0, 1000, 0));
@@ -58,7 +58,7 @@ struct NoticeCase {
   std::vector<TextRun> notices;  // what follows line 8
 };
 
-class PageNoticeTest : public PageTest, public ::testing::WithParamInterface<NoticeCase> {};
+class PageNoticeTest : public DrawPageTest, public ::testing::WithParamInterface<NoticeCase> {};
 
 TEST_P(PageNoticeTest, SafetyLineAndWarningStandBelowTheSettings) {
   const NoticeCase& c = GetParam();
@@ -87,7 +87,7 @@ INSTANTIATE_TEST_SUITE_P(
         NoticeCase{"warning_alone", false, 1, false, {{40, 240, "<<<Bad jump!>>>"}}}),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST_F(PageTest, OverlongLinesAreCutTo99Characters) {
+TEST_F(DrawPageTest, OverlongLinesAreCutTo99Characters) {
   const std::string name(99, 'N');
   Focus(AddVessel("GL-01", MakeVector(0, 0, 0)));
   AddVessel(name, MakeVector(0, 0, 1e60));
@@ -102,7 +102,7 @@ TEST_F(PageTest, OverlongLinesAreCutTo99Characters) {
   EXPECT_EQ(runs[1].text.size(), 99u);
 }
 
-TEST_F(PageTest, RefreshNeverTouchesTheEstimate) {
+TEST_F(DrawPageTest, RefreshNeverTouchesTheEstimate) {
   Focus(AddVessel("GL-01", MakeVector(0, 0, 0)));
   AddBody("Moon", 7.3e22, 1.7374e6, MakeVector(3e8, 4e8, 0));
   JauntMFD& display = OpenJaunt();
@@ -116,7 +116,7 @@ TEST_F(PageTest, RefreshNeverTouchesTheEstimate) {
   }
 }
 
-TEST_F(PageTest, LostTargetKeepsItsLastDataAndSaysSo) {
+TEST_F(DrawPageTest, LostTargetKeepsItsLastDataAndSaysSo) {
   Focus(AddVessel("GL-01", MakeVector(0, 0, 0)));
   const ObjectHandle moon = AddBody("Moon", 7.3e22, 1.7374e6, MakeVector(3e8, 4e8, 0));
   JauntMFD& display = OpenJaunt();

@@ -19,7 +19,7 @@ int CountCarriers() {
   return n;
 }
 
-class JumpTest : public ModuleTest {
+class ExecuteJumpTest : public ModuleTest {
  protected:
   void SetUp() override {
     ModuleTest::SetUp();
@@ -49,7 +49,7 @@ struct AnswerCase {
   bool jumps;
 };
 
-class AnswerTest : public JumpTest, public ::testing::WithParamInterface<AnswerCase> {};
+class AnswerTest : public ExecuteJumpTest, public ::testing::WithParamInterface<AnswerCase> {};
 
 TEST_P(AnswerTest, OnlyLowerOrUpperYMakesTheJump) {
   JauntMFD& display = Planned(1e6, 0);
@@ -73,7 +73,7 @@ struct ScatterCase {
   VECTOR3 offset;  // from the solved destination
 };
 
-class ScatterTest : public JumpTest, public ::testing::WithParamInterface<ScatterCase> {};
+class ScatterTest : public ExecuteJumpTest, public ::testing::WithParamInterface<ScatterCase> {};
 
 TEST_P(ScatterTest, UnsafeJumpScattersTheDestinationZThenYThenX) {
   const ScatterCase& c = GetParam();
@@ -116,7 +116,7 @@ INSTANTIATE_TEST_SUITE_P(
                           "zero_length_scatters_nothing", 0, 1, {7, 0, 32767, 0}, false, {}}),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST_F(JumpTest, SameSecondGivesTheSameScatter) {
+TEST_F(ExecuteJumpTest, SameSecondGivesTheSameScatter) {
   double firstX = 0;
   for (int jump = 0; jump < 2; ++jump) {
     JumpRandom fixedClock = jumpRandom;
@@ -136,7 +136,7 @@ TEST_F(JumpTest, SameSecondGivesTheSameScatter) {
   }
 }
 
-TEST_F(JumpTest, CarrierIsCreatedAtTheDestinationAndHoldsTheShip) {
+TEST_F(ExecuteJumpTest, CarrierIsCreatedAtTheDestinationAndHoldsTheShip) {
   const auto fake = FakeRandom::Install({});
   // Body 0 moves: the record is relative to it, the carrier lands in place.
   AddBody("Sun", 2e30, 7e8, MakeVector(-1e11, 0, 0), MakeVector(0, 3e4, 0));
@@ -163,7 +163,7 @@ TEST_F(JumpTest, CarrierIsCreatedAtTheDestinationAndHoldsTheShip) {
   EXPECT_TRUE(display.releasePending);
 }
 
-TEST_F(JumpTest, ShipGetsOneDummyPointAndKeepsUsingIt) {
+TEST_F(ExecuteJumpTest, ShipGetsOneDummyPointAndKeepsUsingIt) {
   const auto fake = FakeRandom::Install({});
   host::Object& held = *host::TheWorld().Find(ship);
   held.iface->CreateAttachment(true, {}, MakeVector(0, 0, 1), MakeVector(0, 1, 0), "dummy");
@@ -179,7 +179,7 @@ TEST_F(JumpTest, ShipGetsOneDummyPointAndKeepsUsingIt) {
   EXPECT_EQ(held.points[1].dir.z, 1);
 }
 
-TEST_F(JumpTest, UnsolvableJumpDoesNothing) {
+TEST_F(ExecuteJumpTest, UnsolvableJumpDoesNothing) {
   const auto fake = FakeRandom::Install({});
   JauntMFD& display = Planned(1e6, 1);
   Focus(nullptr);
@@ -194,7 +194,7 @@ TEST_F(JumpTest, UnsolvableJumpDoesNothing) {
 // The host is never handed a state it cannot hold. A jump whose scattered
 // destination or exit speed would not be finite does nothing, as an
 // unsolvable one does: no draw, no vessel, nothing pending.
-TEST_F(JumpTest, JumpThatWouldLeaveTheFiniteNumbersDoesNothing) {
+TEST_F(ExecuteJumpTest, JumpThatWouldLeaveTheFiniteNumbersDoesNothing) {
   const struct {
     double length, speed, chance;
   } cases[] = {
@@ -222,7 +222,7 @@ TEST_F(JumpTest, JumpThatWouldLeaveTheFiniteNumbersDoesNothing) {
   EXPECT_TRUE(Planned(1e17, 1).ExecuteJump());
 }
 
-TEST_F(JumpTest, SecondJumpWhileCarriedIsRefused) {
+TEST_F(ExecuteJumpTest, SecondJumpWhileCarriedIsRefused) {
   const auto fake = FakeRandom::Install({});
   JauntMFD& display = Planned(1e6, 0);
   ASSERT_TRUE(display.ExecuteJump());
@@ -236,7 +236,7 @@ TEST_F(JumpTest, SecondJumpWhileCarriedIsRefused) {
 
 // The host refuses the carrier: its class is unknown, or the destination
 // lies outside the world's bounds. No jump is made and nothing is pending.
-TEST_F(JumpTest, CarrierThatCannotBeCreatedLeavesTheShipAlone) {
+TEST_F(ExecuteJumpTest, CarrierThatCannotBeCreatedLeavesTheShipAlone) {
   const struct {
     const char* what;
     double length, speed, chance;

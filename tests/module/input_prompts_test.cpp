@@ -13,7 +13,7 @@ namespace {
 constexpr double unchanged = 777;
 constexpr double staleChance = 0.125;
 
-class PromptsTest : public ModuleTest {
+class InputPromptsTest : public ModuleTest {
  protected:
   void SetUp() override {
     ModuleTest::SetUp();
@@ -43,7 +43,7 @@ struct DistanceCase {
   bool estimateShown;  // afterwards
 };
 
-class DistancePromptTest : public PromptsTest,
+class DistancePromptTest : public InputPromptsTest,
                            public ::testing::WithParamInterface<DistanceCase> {};
 
 TEST_P(DistancePromptTest, TextSetsTheDistanceAndPlansAgain) {
@@ -101,7 +101,7 @@ struct SpeedCase {
   double metresPerSecond;
 };
 
-class SpeedPromptTest : public PromptsTest, public ::testing::WithParamInterface<SpeedCase> {};
+class SpeedPromptTest : public InputPromptsTest, public ::testing::WithParamInterface<SpeedCase> {};
 
 TEST_P(SpeedPromptTest, TextInKilometresPerSecondSetsTheSpeed) {
   const SpeedCase& c = GetParam();
@@ -129,7 +129,8 @@ struct TargetCase {
   const char* targetName;
 };
 
-class TargetPromptTest : public PromptsTest, public ::testing::WithParamInterface<TargetCase> {};
+class TargetPromptTest : public InputPromptsTest,
+                         public ::testing::WithParamInterface<TargetCase> {};
 
 TEST_P(TargetPromptTest, TextSelectsOrDropsTheTarget) {
   const TargetCase& c = GetParam();
@@ -156,7 +157,7 @@ struct TitleCase {
   const char* title;
 };
 
-class PromptTitleTest : public PromptsTest, public ::testing::WithParamInterface<TitleCase> {};
+class PromptTitleTest : public InputPromptsTest, public ::testing::WithParamInterface<TitleCase> {};
 
 TEST_P(PromptTitleTest, PromptOpensWithItsTitleAndRoomFor20Characters) {
   const TitleCase& c = GetParam();
@@ -178,7 +179,7 @@ INSTANTIATE_TEST_SUITE_P(
                   "(Jaunt): Select distance to travel (preceed with K, M, G or A )"},
         TitleCase{OpenSpeedPrompt, false, "(Jaunt): Select final velocity (Km/s)"}));
 
-TEST_F(PromptsTest, PercentIsRejectedWhenTheTargetWasDroppedMeanwhile) {
+TEST_F(InputPromptsTest, PercentIsRejectedWhenTheTargetWasDroppedMeanwhile) {
   JauntMFD& display = Prepare(true);
   OpenDistancePrompt(display);
   display.UpdateTarget(noTargetName, false);
@@ -186,7 +187,7 @@ TEST_F(PromptsTest, PercentIsRejectedWhenTheTargetWasDroppedMeanwhile) {
   EXPECT_EQ(display.distanceSetting, unchanged);
 }
 
-TEST_F(PromptsTest, AnswerForAClosedDisplayIsAcceptedAndIgnored) {
+TEST_F(InputPromptsTest, AnswerForAClosedDisplayIsAcceptedAndIgnored) {
   for (void (*open)(const JauntMFD&) : {OpenTargetPrompt, OpenDistancePrompt, OpenSpeedPrompt}) {
     const int first = host::OpenDisplay("Jaunt", 256, 256);
     open(*static_cast<JauntMFD*>(host::DisplayObject(first)));

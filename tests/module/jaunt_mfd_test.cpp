@@ -2,23 +2,23 @@
 
 using namespace testing_world;
 
-class DisplayStateTest : public ModuleTest {};
+class JauntMfdTest : public ModuleTest {};
 
 // The host's message carries the size, width in the low 16 bits and height
 // in the high 16; what a new display then shows is draw_page_test's.
-TEST_F(DisplayStateTest, DisplayTakesTheSizeTheHostAsksFor) {
+TEST_F(JauntMfdTest, DisplayTakesTheSizeTheHostAsksFor) {
   const JauntMFD& display = OpenJaunt(400, 200);
   EXPECT_EQ(host::FieldsOf(display).width, 400u);
   EXPECT_EQ(host::FieldsOf(display).height, 200u);
 }
 
-TEST_F(DisplayStateTest, DisplayIsOpenedOnTheFocusVessel) {
+TEST_F(JauntMfdTest, DisplayIsOpenedOnTheFocusVessel) {
   Focus(AddVessel("GL-01", MakeVector(0, 0, 0)));
   const JauntMFD& display = OpenJaunt();
   EXPECT_EQ(host::FieldsOf(display).vessel, host::TheWorld().Interface(host::TheWorld().Focus()));
 }
 
-TEST_F(DisplayStateTest, NewestDisplayIsCurrentAndAnyClosingEmptiesIt) {
+TEST_F(JauntMfdTest, NewestDisplayIsCurrentAndAnyClosingEmptiesIt) {
   for (int closeFirst : {0, 1}) {
     SCOPED_TRACE(closeFirst ? "closing the first" : "closing the second");
     const int first = host::OpenDisplay("Jaunt", 256, 256);
@@ -31,7 +31,7 @@ TEST_F(DisplayStateTest, NewestDisplayIsCurrentAndAnyClosingEmptiesIt) {
   }
 }
 
-TEST_F(DisplayStateTest, TokenOfAClosedDisplayFindsNothingEvenAtTheSameAddress) {
+TEST_F(JauntMfdTest, TokenOfAClosedDisplayFindsNothingEvenAtTheSameAddress) {
   const int first = host::OpenDisplay("Jaunt", 256, 256);
   void* token = static_cast<JauntMFD*>(host::DisplayObject(first))->InputToken();
   EXPECT_EQ(DisplayFromToken(token), host::DisplayObject(first));

@@ -8,7 +8,7 @@ using namespace testing_world;
 
 namespace {
 
-class EstimateTest : public ModuleTest {
+class SafetyEstimateTest : public ModuleTest {
  protected:
   // The ship at `pos` facing +x, planning `distance` metres without a target.
   JauntMFD& PlanAlongX(VECTOR3 pos, double distance, double shipSize = 20) {
@@ -28,7 +28,7 @@ struct GravityCase {
   double failureChance;
 };
 
-class GravityEstimateTest : public EstimateTest,
+class GravityEstimateTest : public SafetyEstimateTest,
                             public ::testing::WithParamInterface<GravityCase> {};
 
 TEST_P(GravityEstimateTest, StrongestSummedPullAlongThePathDecides) {
@@ -60,7 +60,7 @@ INSTANTIATE_TEST_SUITE_P(
                                   0.4002}),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST_F(EstimateTest, CertaintyBeginsAtAPeakOfExactlyTwo) {
+TEST_F(SafetyEstimateTest, CertaintyBeginsAtAPeakOfExactlyTwo) {
   // The mass whose pull at 100 m comes out as exactly 2 m/s² in doubles.
   double mass = 2e4 / 6.67e-11;
   while (6.67e-11 * mass / 1e4 < 2) mass = std::nextafter(mass, 1e300);
@@ -76,7 +76,7 @@ TEST_F(EstimateTest, CertaintyBeginsAtAPeakOfExactlyTwo) {
   EXPECT_GT(display.failureChance, 0.99);
 }
 
-TEST_F(EstimateTest, SampleAtABodysCentreGetsNothingFromIt) {
+TEST_F(SafetyEstimateTest, SampleAtABodysCentreGetsNothingFromIt) {
   // Ending inside the squared-distance floor of the only body: that sample
   // takes no part, the others see 1e-3 m/s² or less.
   AddBody("Rock", 1e12, 1, MakeVector(900, 0, 0));
@@ -85,7 +85,7 @@ TEST_F(EstimateTest, SampleAtABodysCentreGetsNothingFromIt) {
   EXPECT_NEAR(display.failureChance, 0.5 * 6.67e-11 * 1e12 / (100.0 * 100.0), 1e-12);
 }
 
-TEST_F(EstimateTest, SampleNearTheLastBodyTakesNoPartInThePeak) {
+TEST_F(SafetyEstimateTest, SampleNearTheLastBodyTakesNoPartInThePeak) {
   // The first body pulls hardest at the path's end, but that end lies inside
   // the last body's floor, so only the other samples count.
   AddBody("Heavy", 1e15, 1, MakeVector(1000, 1000, 0));
@@ -101,7 +101,8 @@ struct ShortHopCase {
   bool gravityStands;
 };
 
-class ShortHopTest : public EstimateTest, public ::testing::WithParamInterface<ShortHopCase> {};
+class ShortHopTest : public SafetyEstimateTest,
+                     public ::testing::WithParamInterface<ShortHopCase> {};
 
 // Target 1000 m away, sizes 20 m and 5 m: hops shorter than 25 m are safe.
 TEST_P(ShortHopTest, HopShorterThanBothSizesIsSafe) {
@@ -121,13 +122,13 @@ INSTANTIATE_TEST_SUITE_P(Table, ShortHopTest,
                                            ShortHopCase{978, false}, ShortHopCase{975, true},
                                            ShortHopCase{500, true}));
 
-TEST_F(EstimateTest, NoShortHopRuleWithoutTarget) {
+TEST_F(SafetyEstimateTest, NoShortHopRuleWithoutTarget) {
   AddBody("Heavy", 3e24, 1e6, MakeVector(0, 1e7, 0));
   const JauntMFD& display = PlanAlongX(MakeVector(0, 0, 0), 1);
   EXPECT_EQ(display.failureChance, 1);
 }
 
-TEST_F(EstimateTest, UnsolvableJumpMakesNoEstimate) {
+TEST_F(SafetyEstimateTest, UnsolvableJumpMakesNoEstimate) {
   Focus(AddVessel("GL-01", MakeVector(0, 0, 0)));
   JauntMFD& display = OpenJaunt();
   display.failureChance = 0.25;
@@ -145,7 +146,7 @@ TEST_F(EstimateTest, UnsolvableJumpMakesNoEstimate) {
   EXPECT_EQ(display.failureChance, 0.25);
 }
 
-TEST_F(EstimateTest, WithoutFocusVesselNothingChanges) {
+TEST_F(SafetyEstimateTest, WithoutFocusVesselNothingChanges) {
   JauntMFD& display = OpenJaunt();
   display.estimateValid = true;
   display.failureChance = 0.25;

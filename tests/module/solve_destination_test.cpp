@@ -12,7 +12,7 @@ void ExpectVector(const VECTOR3& v, double x, double y, double z) {
   EXPECT_DOUBLE_EQ(v.z, z);
 }
 
-class DestinationTest : public ModuleTest {
+class SolveDestinationTest : public ModuleTest {
  protected:
   void SetUp() override {
     ModuleTest::SetUp();
@@ -22,7 +22,7 @@ class DestinationTest : public ModuleTest {
   ObjectHandle ship = nullptr;
 };
 
-TEST_F(DestinationTest, WithoutTargetJumpsAlongTheShipsAxisWithAbsoluteSpeed) {
+TEST_F(SolveDestinationTest, WithoutTargetJumpsAlongTheShipsAxisWithAbsoluteSpeed) {
   JauntMFD& display = OpenJaunt();
   ASSERT_TRUE(display.SolveDestination());
   ExpectVector(display.destPos, 100, 200, 300 + 1e9);
@@ -33,7 +33,7 @@ TEST_F(DestinationTest, WithoutTargetJumpsAlongTheShipsAxisWithAbsoluteSpeed) {
   ExpectVector(display.shipAxis, 0, 0, 1);
 }
 
-TEST_F(DestinationTest, ZeroDistanceStaysInPlaceAndSucceeds) {
+TEST_F(SolveDestinationTest, ZeroDistanceStaysInPlaceAndSucceeds) {
   JauntMFD& display = OpenJaunt();
   display.distanceSetting = 0;
   ASSERT_TRUE(display.SolveDestination());
@@ -41,7 +41,7 @@ TEST_F(DestinationTest, ZeroDistanceStaysInPlaceAndSucceeds) {
   EXPECT_EQ(display.jumpLength, 0);
 }
 
-TEST_F(DestinationTest, RotatedShipJumpsAlongItsOwnForwardAxis) {
+TEST_F(SolveDestinationTest, RotatedShipJumpsAlongItsOwnForwardAxis) {
   host::TheWorld().Remove(ship);
   Focus(
       AddVessel("Turned", MakeVector(0, 0, 0), {}, 20, MakeVector(0, -1, 0), MakeVector(1, 0, 0)));
@@ -53,7 +53,7 @@ TEST_F(DestinationTest, RotatedShipJumpsAlongItsOwnForwardAxis) {
   ExpectVector(display.destVel, 0, 30, 0);
 }
 
-TEST_F(DestinationTest, WithoutFocusVesselFailsAndForgetsTheShip) {
+TEST_F(SolveDestinationTest, WithoutFocusVesselFailsAndForgetsTheShip) {
   JauntMFD& display = OpenJaunt();
   Focus(nullptr);
   EXPECT_FALSE(display.SolveDestination());
@@ -68,7 +68,7 @@ struct TargetCase {
   VECTOR3 destPos;
 };
 
-class DestinationToTargetTest : public DestinationTest,
+class DestinationToTargetTest : public SolveDestinationTest,
                                 public ::testing::WithParamInterface<TargetCase> {};
 
 // The target 1000 m ahead of the ship along +x, moving at (0, 50, 0).
@@ -105,7 +105,7 @@ INSTANTIATE_TEST_SUITE_P(
                       TargetCase{"beyond_present_distance", 5000, false, 0, {}}),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST_F(DestinationTest, SpeedRelativeToTargetIsAddedAlongTheShipsAxis) {
+TEST_F(SolveDestinationTest, SpeedRelativeToTargetIsAddedAlongTheShipsAxis) {
   AddVessel("Beacon", MakeVector(1100, 200, 300), MakeVector(0, 50, 0), 5);
   JauntMFD& display = OpenJaunt();
   ASSERT_TRUE(display.UpdateTarget("Beacon", false));
@@ -115,7 +115,7 @@ TEST_F(DestinationTest, SpeedRelativeToTargetIsAddedAlongTheShipsAxis) {
   ExpectVector(display.destVel, 0, 50, -7);
 }
 
-TEST_F(DestinationTest, UsesTheTargetGeometryOfTheLastRefresh) {
+TEST_F(SolveDestinationTest, UsesTheTargetGeometryOfTheLastRefresh) {
   const ObjectHandle beacon = AddVessel("Beacon", MakeVector(1100, 200, 300), {}, 5);
   JauntMFD& display = OpenJaunt();
   ASSERT_TRUE(display.UpdateTarget("Beacon", false));
@@ -125,7 +125,7 @@ TEST_F(DestinationTest, UsesTheTargetGeometryOfTheLastRefresh) {
   ExpectVector(display.destPos, 1000, 200, 300);
 }
 
-TEST_F(DestinationTest, RemovedTargetIsNeverHandedToTheHost) {
+TEST_F(SolveDestinationTest, RemovedTargetIsNeverHandedToTheHost) {
   const ObjectHandle beacon = AddVessel("Beacon", MakeVector(1100, 200, 300), {}, 5);
   JauntMFD& display = OpenJaunt();
   ASSERT_TRUE(display.UpdateTarget("Beacon", false));

@@ -8,7 +8,7 @@ using namespace testing_world;
 
 namespace {
 
-class TargetTest : public ModuleTest {
+class UpdateTargetTest : public ModuleTest {
  protected:
   void SetUp() override {
     ModuleTest::SetUp();
@@ -17,7 +17,7 @@ class TargetTest : public ModuleTest {
   }
 };
 
-TEST_F(TargetTest, KnownNameSelectsTheObjectWithItsData) {
+TEST_F(UpdateTargetTest, KnownNameSelectsTheObjectWithItsData) {
   JauntMFD& display = OpenJaunt();
   ASSERT_TRUE(display.UpdateTarget("Moon", false));
   EXPECT_EQ(display.target, host::TheWorld().FindByName("Moon")->handle);
@@ -31,20 +31,20 @@ TEST_F(TargetTest, KnownNameSelectsTheObjectWithItsData) {
   EXPECT_FALSE(display.estimateValid);  // no estimate asked for
 }
 
-TEST_F(TargetTest, NameInOtherLetterCaseStoresTheHostsSpelling) {
+TEST_F(UpdateTargetTest, NameInOtherLetterCaseStoresTheHostsSpelling) {
   JauntMFD& display = OpenJaunt();
   ASSERT_TRUE(display.UpdateTarget("mOON", false));
   EXPECT_STREQ(display.targetName, "Moon");
 }
 
-TEST_F(TargetTest, TargetNameItselfCanBePassed) {
+TEST_F(UpdateTargetTest, TargetNameItselfCanBePassed) {
   JauntMFD& display = OpenJaunt();
   ASSERT_TRUE(display.UpdateTarget("MOON", false));
   EXPECT_TRUE(display.UpdateTarget(display.targetName, false));
   EXPECT_STREQ(display.targetName, "Moon");
 }
 
-TEST_F(TargetTest, EmptyNameDropsTheTargetButKeepsItsLastData) {
+TEST_F(UpdateTargetTest, EmptyNameDropsTheTargetButKeepsItsLastData) {
   JauntMFD& display = OpenJaunt();
   ASSERT_TRUE(display.UpdateTarget("Moon", false));
   EXPECT_TRUE(display.UpdateTarget(noTargetName, true));
@@ -54,7 +54,7 @@ TEST_F(TargetTest, EmptyNameDropsTheTargetButKeepsItsLastData) {
   EXPECT_TRUE(display.estimateValid);  // the no-target jump was estimated
 }
 
-TEST_F(TargetTest, UnknownNameChangesNothingAndMakesNoEstimate) {
+TEST_F(UpdateTargetTest, UnknownNameChangesNothingAndMakesNoEstimate) {
   JauntMFD& display = OpenJaunt();
   ASSERT_TRUE(display.UpdateTarget("Moon", false));
   const ObjectHandle before = display.target;
@@ -71,7 +71,7 @@ TEST_F(TargetTest, UnknownNameChangesNothingAndMakesNoEstimate) {
 
 // A target is found again by its name at every refresh, so a name too long
 // to keep whole is refused like an unknown one, and never later "lost".
-TEST_F(TargetTest, NameTooLongToKeepWholeIsRefused) {
+TEST_F(UpdateTargetTest, NameTooLongToKeepWholeIsRefused) {
   JauntMFD& display = OpenJaunt();
   const std::string kept(99, 'k');
   AddVessel(kept, MakeVector(0, 0, 1000));
@@ -85,7 +85,7 @@ TEST_F(TargetTest, NameTooLongToKeepWholeIsRefused) {
   EXPECT_TRUE(display.UpdateTarget(display.targetName, false));
 }
 
-TEST_F(TargetTest, RefreshFollowsTheTargetAndKeepsDataWhenItIsGone) {
+TEST_F(UpdateTargetTest, RefreshFollowsTheTargetAndKeepsDataWhenItIsGone) {
   JauntMFD& display = OpenJaunt();
   ASSERT_TRUE(display.UpdateTarget("Moon", false));
   host::Object* moon = host::TheWorld().FindByName("Moon");
