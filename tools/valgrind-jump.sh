@@ -12,7 +12,7 @@ e2e=tests/e2e
 valgrind --tool=memcheck --error-exitcode=99 --leak-check=full \
   --show-leak-kinds=definite --errors-for-leak-kinds=definite --track-origins=yes \
   --log-file="$log" \
-  "$build/bin/jaunt-sim" --scenario "$e2e/scenarios/earth_moon.toml" \
+  "$build/bin/jaunt-sim" --scenario "$e2e/scenarios/glider_world.toml" \
   --script "$e2e/scripts/jump.script" >"$build/valgrind-jump.out" || {
   status=$?
   cat "$log" >&2

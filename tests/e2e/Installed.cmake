@@ -29,8 +29,8 @@ foreach(link IN LISTS links)
 endforeach()
 
 # A scenario where an install keeps its examples, found by its name alone;
-# a name of its own, as the examples have an earth_moon too.
-file(COPY_FILE "${WORKDIR}/scenarios/earth_moon.toml"
+# a name of its own, as the examples are found by theirs.
+file(COPY_FILE "${WORKDIR}/scenarios/glider_world.toml"
      "${PREFIX}/share/jaunt-sim/scenarios/jump_test_world.toml")
 execute_process(
   COMMAND "${PREFIX}/bin/jaunt-sim" --scenario jump_test_world

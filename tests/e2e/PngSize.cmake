@@ -26,7 +26,7 @@ endfunction()
 file(REMOVE "${OUT}/square.png" "${OUT}/wide.png" "${OUT}/after.png" "${OUT}/opening.png")
 file(WRITE "${OUT}/png.script" "png ${OUT}/square.png\nopen 400 200\npng ${OUT}/wide.png\n")
 execute_process(
-  COMMAND "${EXE}" --scenario scenarios/earth_moon.toml --script "${OUT}/png.script"
+  COMMAND "${EXE}" --scenario scenarios/glider_world.toml --script "${OUT}/png.script"
           --png "${OUT}/after.png"
   WORKING_DIRECTORY "${WORKDIR}"
   OUTPUT_VARIABLE out ERROR_VARIABLE err RESULT_VARIABLE status TIMEOUT 60)
@@ -42,7 +42,7 @@ expect_size("${OUT}/after.png" 992x480)  # the display the script left selected
 
 # Without a script: the opening display, and no cockpit.
 execute_process(
-  COMMAND "${EXE}" --scenario scenarios/earth_moon.toml --png "${OUT}/opening.png"
+  COMMAND "${EXE}" --scenario scenarios/glider_world.toml --png "${OUT}/opening.png"
   WORKING_DIRECTORY "${WORKDIR}"
   OUTPUT_VARIABLE out ERROR_VARIABLE err RESULT_VARIABLE status TIMEOUT 60)
 if(NOT status EQUAL 0 OR NOT out STREQUAL "png ${OUT}/opening.png\n" OR NOT err STREQUAL "")
@@ -53,7 +53,7 @@ expect_size("${OUT}/opening.png" 704x576)
 # A file that cannot be written is an error of its line.
 file(WRITE "${OUT}/png_bad.script" "png ${OUT}/no/such/folder/x.png\n")
 execute_process(
-  COMMAND "${EXE}" --scenario scenarios/earth_moon.toml --script "${OUT}/png_bad.script"
+  COMMAND "${EXE}" --scenario scenarios/glider_world.toml --script "${OUT}/png_bad.script"
   WORKING_DIRECTORY "${WORKDIR}"
   OUTPUT_VARIABLE out ERROR_VARIABLE err RESULT_VARIABLE status TIMEOUT 60)
 set(want "error: line 1: cannot write ${OUT}/no/such/folder/x.png: No such file or directory\n")
@@ -65,7 +65,7 @@ endif()
 file(REMOVE "${OUT}/plan.png" "${OUT}/after_plan.png" "${OUT}/after_png.png")
 file(WRITE "${OUT}/plan.script" "key T\ninput Moon\nplan ${OUT}/plan.png\n")
 execute_process(
-  COMMAND "${EXE}" --scenario scenarios/earth_moon.toml --script "${OUT}/plan.script"
+  COMMAND "${EXE}" --scenario scenarios/glider_world.toml --script "${OUT}/plan.script"
           --plan "${OUT}/after_plan.png" --png "${OUT}/after_png.png"
   WORKING_DIRECTORY "${WORKDIR}"
   OUTPUT_VARIABLE out ERROR_VARIABLE err RESULT_VARIABLE status TIMEOUT 60)
@@ -89,7 +89,7 @@ foreach(case
   list(GET parts 3 want_err)
   file(WRITE "${OUT}/refused.script" "${first}\n${command} ${OUT}/keep.png\n")
   execute_process(
-    COMMAND "${EXE}" --scenario scenarios/earth_moon.toml --script "${OUT}/refused.script"
+    COMMAND "${EXE}" --scenario scenarios/glider_world.toml --script "${OUT}/refused.script"
     WORKING_DIRECTORY "${WORKDIR}"
     OUTPUT_VARIABLE out ERROR_VARIABLE err RESULT_VARIABLE status TIMEOUT 60)
   if(NOT status EQUAL 2 OR NOT out STREQUAL want_out OR NOT err STREQUAL "${want_err}\n")

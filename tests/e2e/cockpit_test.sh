@@ -43,7 +43,7 @@ under_frame() {
   screen | sed -n "$((bottom + 1))p"
 }
 
-# Starts the cockpit in a new session, on scenario $2 (earth_moon by
+# Starts the cockpit in a new session, on scenario $2 (glider_world by
 # default) with the environment's TERM set to $3 (unset for "-") when given;
 # the program's process id is kept for signals, and when it ends the shell
 # records its exit status and the terminal's settings. Sessions stay until
@@ -51,7 +51,7 @@ under_frame() {
 # one.
 start() {
   session=$1
-  scenario=${2:-scenarios/earth_moon.toml}
+  scenario=${2:-scenarios/glider_world.toml}
   case ${3:-} in
     "") term= ;;
     -) term="-u TERM" ;;
