@@ -13,11 +13,11 @@
 #include <string>
 #include <vector>
 
-#include "BuiltInScenario.h"
-#include "Ephemeris.h"
-#include "ScriptRunner.h"
-#include "SimDefaults.h"
-#include "TextFile.h"
+#include "world/BuiltInScenario.h"
+#include "world/Ephemeris.h"
+#include "script/ScriptRunner.h"
+#include "common/SimDefaults.h"
+#include "common/TextFile.h"
 #include "host/Displays.h"
 #include "host/ModuleLoader.h"
 #include "host/Simulation.h"

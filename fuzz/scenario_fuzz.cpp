@@ -13,10 +13,10 @@
 #include <string>
 #include <string_view>
 
-#include "HostScenarioFile.h"
-#include "Scenario.h"
-#include "ScenarioFile.h"
-#include "ScenarioPlacement.h"
+#include "world/HostScenarioFile.h"
+#include "world/Scenario.h"
+#include "world/ScenarioFile.h"
+#include "world/ScenarioPlacement.h"
 
 namespace {
 

@@ -7,6 +7,7 @@
 
 #include "FreeFlight.h"
 #include "host/Diagnostics.h"
+#include "host/Formatted.h"
 #include "host/World.h"
 
 namespace host {
@@ -16,12 +17,6 @@ namespace {
 // The fastest touchdown on a surface that counts as a landing rather than a
 // crash, against the body: about what landing legs take.
 constexpr double landingSpeed = 3.0;  // m/s
-
-std::string Format(const char* format, double value) {
-  char text[64];
-  std::snprintf(text, sizeof text, format, value);
-  return text;
-}
 
 }  // namespace
 
@@ -61,9 +56,9 @@ bool World::StepAllowed(double t0, double t1) {
   for (ObjectHandle handle : bodies) {
     const Object& body = *Find(handle);
     if (body.ephemeris && !body.ephemeris.Covers(mjd)) {
-      refusal = "MJD " + Format("%.5f", mjd) + " is outside the dates of the ephemeris (MJD " +
-                Format("%.1f", body.ephemeris.firstMjd) + " to " +
-                Format("%.1f", body.ephemeris.lastMjd) + ")";
+      refusal = "MJD " + Formatted("%.5f", mjd) + " is outside the dates of the ephemeris (MJD " +
+                Formatted("%.1f", body.ephemeris.firstMjd) + " to " +
+                Formatted("%.1f", body.ephemeris.lastMjd) + ")";
       break;
     }
     if (!body.ephemeris && !IsFinite(body.pos + (t1 - t0) * body.vel)) {
@@ -122,7 +117,7 @@ void World::FlyFreeVessel(Object& vessel, double t0, double t1) {
   vessel.refusalReported = false;
   if (flight.rough && !vessel.roughnessReported)
     Report(vessel.name + ": its orbit needs more substeps than a time step of " +
-           Format("%g s", t1 - t0) + " allows; it moves with less accuracy");
+           Formatted("%g s", t1 - t0) + " allows; it moves with less accuracy");
   vessel.roughnessReported = flight.rough;
   if (flight.outcome == Flight::Outcome::Flown) {
     vessel.pos = flight.pos;
@@ -135,7 +130,7 @@ void World::FlyFreeVessel(Object& vessel, double t0, double t1) {
   vessel.crashed = flight.impactSpeed > landingSpeed;
   vessel.flight = FlightMemory{};
   Report(vessel.name + (vessel.crashed ? " crashed on " : " landed on ") + body.name + " at " +
-         Format("%.1f m/s", flight.impactSpeed));
+         Formatted("%.1f m/s", flight.impactSpeed));
 }
 
 bool World::Advance(double dt) {

@@ -5,11 +5,11 @@
 
 #include <cmath>
 
-#include "BuiltInScenario.h"
-#include "ScenarioFile.h"
-#include "ScenarioWriter.h"
 #include "host/Simulation.h"
 #include "support/HostTest.h"
+#include "world/BuiltInScenario.h"
+#include "world/ScenarioFile.h"
+#include "world/ScenarioWriter.h"
 
 namespace {
 

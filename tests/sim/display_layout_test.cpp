@@ -1,7 +1,7 @@
 // The character grid of a page and the places of the buttons.
 #include <gtest/gtest.h>
 
-#include "DisplayLayout.h"
+#include "display/DisplayLayout.h"
 
 namespace {
 

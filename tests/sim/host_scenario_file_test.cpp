@@ -5,9 +5,9 @@
 
 #include <string>
 
-#include "HostScenarioFile.h"
-#include "Scenario.h"
-#include "ScenarioFile.h"
+#include "world/HostScenarioFile.h"
+#include "world/Scenario.h"
+#include "world/ScenarioFile.h"
 
 namespace {
 

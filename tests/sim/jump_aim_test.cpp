@@ -1,7 +1,7 @@
 // How far an unsafe jump landed from its aim, told roughly.
 #include <gtest/gtest.h>
 
-#include "JumpAim.h"
+#include "flight/JumpAim.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 // display takes.
 #include <gtest/gtest.h>
 
-#include "KeyCodes.h"
+#include "display/KeyCodes.h"
 
 namespace {
 

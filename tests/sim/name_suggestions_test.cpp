@@ -2,7 +2,7 @@
 // names left out, the closest first.
 #include <gtest/gtest.h>
 
-#include "NameSuggestions.h"
+#include "display/NameSuggestions.h"
 
 namespace {
 

@@ -13,7 +13,7 @@
 #include <fstream>
 #include <sstream>
 
-#include "OutputFile.h"
+#include "common/OutputFile.h"
 
 namespace {
 

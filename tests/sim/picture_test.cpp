@@ -3,7 +3,7 @@
 // below the screen; text that is not UTF-8; files written whole or not at
 // all. Colours are read where shapes are solid, never from text, so that
 // font rendering cannot change the outcome.
-#include "Picture.h"
+#include "picture/Picture.h"
 
 #include <cairo.h>
 #include <gtest/gtest.h>
@@ -16,11 +16,11 @@
 #include <fstream>
 #include <sstream>
 
-#include "DisplayLayout.h"
-#include "LabelPlacement.h"
-#include "PictureLayout.h"
-#include "PlanLayout.h"
-#include "PlanPicture.h"
+#include "display/DisplayLayout.h"
+#include "picture/PictureLayout.h"
+#include "plan/LabelPlacement.h"
+#include "plan/PlanLayout.h"
+#include "plan/PlanPicture.h"
 #include "support/LoadedModuleTest.h"
 
 namespace {

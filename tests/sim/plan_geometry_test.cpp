@@ -6,8 +6,8 @@
 #include <cmath>
 #include <numbers>
 
-#include "PlanGeometry.h"
 #include "jump/Scatter.h"
+#include "plan/PlanGeometry.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 
 #include <cmath>
 
-#include "PlanScene.h"
+#include "plan/PlanScene.h"
 #include "support/LoadedModuleTest.h"
 
 namespace {

@@ -6,10 +6,10 @@
 #include <cmath>
 #include <string>
 
-#include "Scenario.h"
-#include "ScenarioFile.h"
-#include "ScenarioPlacement.h"
 #include "support/HostTest.h"
+#include "world/Scenario.h"
+#include "world/ScenarioFile.h"
+#include "world/ScenarioPlacement.h"
 
 namespace {
 

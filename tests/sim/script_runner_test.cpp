@@ -5,8 +5,8 @@
 #include <sstream>
 #include <string>
 
-#include "ScriptCommands.h"
-#include "ScriptRunner.h"
+#include "script/ScriptCommands.h"
+#include "script/ScriptRunner.h"
 #include "support/HostTest.h"
 
 namespace {

@@ -6,8 +6,8 @@
 #include <cmath>
 #include <numbers>
 
-#include "Ephemeris.h"
 #include "host/Vector.h"
+#include "world/Ephemeris.h"
 
 namespace {
 

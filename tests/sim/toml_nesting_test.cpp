@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "TomlNesting.h"
+#include "world/TomlNesting.h"
 
 namespace {
 

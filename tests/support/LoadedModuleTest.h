@@ -5,9 +5,9 @@
 
 #include <string>
 
-#include "KeyCodes.h"
-#include "PlanScene.h"
-#include "PromptAnswer.h"
+#include "display/KeyCodes.h"
+#include "plan/PlanScene.h"
+#include "flight/PromptAnswer.h"
 #include "host/Displays.h"
 #include "host/InputBox.h"
 #include "host/ModuleLoader.h"

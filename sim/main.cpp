@@ -1,5 +1,0 @@
-#include "Program.h"
-
-int main(int argc, char** argv) {
-  return sim::RunProgram(argc, argv);
-}
