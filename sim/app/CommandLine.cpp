@@ -32,8 +32,8 @@ std::string Footer(const char* argv0) {
   text += "Script commands (--script FILE, one a line; # starts a comment):\n" + CommandTable();
   text +=
       "\nScenario files (--scenario FILE) are TOML, or the host's own .scn files, described\n"
-      "in the README under \"Scenario files\" and \"Host scenarios\": " +
-      (DocumentFolder(argv0) / "README.md").string() +
+      "in " +
+      (DocumentFolder(argv0) / "docs" / "scenarios.md").string() +
       "\nExamples to start from, which --scenario also finds by name:\n  " +
       ExampleScenarioFolder(argv0).string();
   return text;

@@ -6,7 +6,9 @@
 
 file(GLOB jaunt_example_scenarios CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/sim/scenarios/*.toml)
 set(jaunt_documents ${PROJECT_SOURCE_DIR}/README.md ${PROJECT_SOURCE_DIR}/LICENSE)
-file(GLOB jaunt_pictures CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/docs/*.png)
+# The README's documents (docs/*.md) and their pictures go to docs/ beside it.
+file(GLOB jaunt_pictures CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/docs/*.png
+     ${PROJECT_SOURCE_DIR}/docs/*.md)
 file(MAKE_DIRECTORY ${CMAKE_BINARY_DIR}/${jaunt_install_data_dir}/scenarios
                     ${CMAKE_BINARY_DIR}/${jaunt_install_doc_dir}/docs)
 foreach(file IN LISTS jaunt_example_scenarios)

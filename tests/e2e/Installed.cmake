@@ -15,18 +15,36 @@ foreach(file bin/jaunt-sim lib/jaunt-sim/JauntMFD.so share/doc/jaunt-sim/README.
   endif()
 endforeach()
 
-# Every picture the installed README shows is installed beside it.
-file(READ "${PREFIX}/share/doc/jaunt-sim/README.md" readme)
-string(REGEX MATCHALL "\\([^ ()]*\\.png\\)" links "${readme}")
-if(NOT links)
-  message(FATAL_ERROR "the installed README links no pictures")
-endif()
-foreach(link IN LISTS links)
-  string(REGEX REPLACE "^\\((.*)\\)$" "\\1" picture "${link}")
-  if(NOT EXISTS "${PREFIX}/share/doc/jaunt-sim/${picture}")
-    message(FATAL_ERROR "the installed README shows ${picture}, which is not installed")
-  endif()
+# Every document and picture the installed README and its documents link
+# is installed where the link leads.
+set(doc "${PREFIX}/share/doc/jaunt-sim")
+file(GLOB documents "${doc}/README.md" "${doc}/docs/*.md")
+set(pictures 0)
+foreach(document IN LISTS documents)
+  get_filename_component(folder "${document}" DIRECTORY)
+  file(READ "${document}" text)
+  # Links are "](TARGET)"; their brackets would keep a CMake list from
+  # splitting, so they go first.
+  string(REPLACE "](" "{link}(" text "${text}")
+  string(REGEX MATCHALL "{link}\\([^ ();]+\\)" links "${text}")
+  foreach(link IN LISTS links)
+    # The file a link leads to, without its place in it; none for a place
+    # in the document itself or a page on the web.
+    string(REGEX REPLACE "^{link}\\(([^#]*).*\\)$" "\\1" target "${link}")
+    if(target STREQUAL "" OR target MATCHES "://")
+      continue()
+    endif()
+    if(NOT EXISTS "${folder}/${target}")
+      message(FATAL_ERROR "${document} links ${target}, which is not installed")
+    endif()
+    if(target MATCHES "\\.png$")
+      math(EXPR pictures "${pictures} + 1")
+    endif()
+  endforeach()
 endforeach()
+if(pictures EQUAL 0)
+  message(FATAL_ERROR "the installed documents link no pictures")
+endif()
 
 # A scenario where an install keeps its examples, found by its name alone;
 # a name of its own, as the examples are found by theirs.
