@@ -121,9 +121,7 @@ int RunProgram(int argc, char** argv) {
   std::string skipped;
   if (options.scenario.empty())
     scenario = BuiltInScenario();
-  else if (!(IsHostScenarioPath(options.scenario)
-                 ? ReadHostScenarioFile(options.scenario, scenario, skipped, error)
-                 : ReadScenarioFile(options.scenario, scenario, error)))
+  else if (!ReadEitherScenarioFile(options.scenario, scenario, skipped, error))
     return Fail(error);
   if (!skipped.empty())
     std::fprintf(stderr, "jaunt-sim: %s: skipped, as jaunt-sim does not read them: %s\n",

@@ -9,8 +9,8 @@
 #include "host/Simulation.h"
 #include "host/World.h"
 #include "script/ScriptCommands.h"
+#include "world/HostScenarioFile.h"
 #include "world/Scenario.h"
-#include "world/ScenarioFile.h"
 #include "world/StateText.h"
 
 namespace sim {
@@ -76,19 +76,25 @@ void Delete(ScriptContext& context, const ScriptLine& line) {
 
 // A new session, as the host starts one from its launch dialog: the one
 // running ends (its displays close and its world goes, and the module is
-// told), and the scenario's world is made with one display open on it. The
-// module stays loaded.
+// told), and the scenario's world is made with its displays open on it, the
+// first selected. The module stays loaded.
 void Session(ScriptContext& context, const ScriptLine& line) {
   // Found as --scenario finds it; the program's own folder is known
   // without its name.
   const std::string path = FindScenario(NameArg(line), "jaunt-sim");
   Scenario scenario;
-  std::string error;
-  if (!ReadScenarioFile(path, scenario, error)) throw ScriptError{error};
+  std::string skipped, error;
+  if (!ReadEitherScenarioFile(path, scenario, skipped, error)) throw ScriptError{error};
   if (!ApplyScenario(scenario, error)) throw ScriptError{path + ": " + error};
   context.promptDisplay = 0;
-  context.selected = host::OpenDisplay(displayMode, defaultDisplaySize, defaultDisplaySize);
-  if (context.selected == 0) throw ScriptError{"the module opened no display"};
+  context.selected = 0;
+  for (int i = 0; i < scenario.displays; ++i) {
+    const int number = host::OpenDisplay(displayMode, defaultDisplaySize, defaultDisplaySize);
+    if (number == 0) throw ScriptError{"the module opened no display"};
+    if (context.selected == 0) context.selected = number;
+  }
+  if (!skipped.empty())
+    context.Tell("session: skipped, as jaunt-sim does not read them: " + skipped);
   context.Tell("session " + scenario.name + " began");
   context.out << "session " << scenario.name << ": display " << context.selected << " open\n";
 }

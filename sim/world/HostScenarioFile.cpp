@@ -420,4 +420,10 @@ bool ReadHostScenarioFile(const std::string& path, Scenario& scenario, std::stri
   return ParseHostScenario(text, path, scenario, skipped, error);
 }
 
+bool ReadEitherScenarioFile(const std::string& path, Scenario& scenario, std::string& skipped,
+                            std::string& error) {
+  return IsHostScenarioPath(path) ? ReadHostScenarioFile(path, scenario, skipped, error)
+                                  : ReadScenarioFile(path, scenario, error);
+}
+
 }  // namespace sim

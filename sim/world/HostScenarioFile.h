@@ -22,6 +22,11 @@ bool IsHostScenarioPath(const std::string& path);
 bool ReadHostScenarioFile(const std::string& path, Scenario& scenario, std::string& skipped,
                           std::string& error);
 
+// A scenario file of either kind, told by its name: the host's (.scn), or
+// jaunt-sim's own (TOML), for which `skipped` stays empty.
+bool ReadEitherScenarioFile(const std::string& path, Scenario& scenario, std::string& skipped,
+                            std::string& error);
+
 // The same for text already read; `path` names it in errors and gives the
 // scenario its name.
 bool ParseHostScenario(std::string_view text, const std::string& path, Scenario& scenario,
