@@ -13,15 +13,15 @@
 #include <string>
 #include <vector>
 
-#include "world/BuiltInScenario.h"
-#include "world/Ephemeris.h"
-#include "script/ScriptRunner.h"
 #include "common/SimDefaults.h"
 #include "common/TextFile.h"
 #include "host/Displays.h"
 #include "host/ModuleLoader.h"
 #include "host/Simulation.h"
 #include "host/World.h"
+#include "script/ScriptRunner.h"
+#include "world/BuiltInScenario.h"
+#include "world/Ephemeris.h"
 
 namespace {
 

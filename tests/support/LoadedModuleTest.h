@@ -6,12 +6,12 @@
 #include <string>
 
 #include "display/KeyCodes.h"
-#include "plan/PlanScene.h"
 #include "flight/PromptAnswer.h"
 #include "host/Displays.h"
 #include "host/InputBox.h"
 #include "host/ModuleLoader.h"
 #include "host/Simulation.h"
+#include "plan/PlanScene.h"
 #include "plugin/HostMfd.h"
 #include "support/HostTest.h"
 
