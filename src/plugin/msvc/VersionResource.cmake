@@ -10,7 +10,10 @@ configure_file(${CMAKE_CURRENT_LIST_DIR}/Version.rc.in ${CMAKE_CURRENT_BINARY_DI
 set(jauntVersionResource ${CMAKE_CURRENT_BINARY_DIR}/Version.res)
 add_custom_command(
   OUTPUT ${jauntVersionResource}
-  COMMAND ${JAUNT_RC} -no-preprocess /FO ${jauntVersionResource} ${CMAKE_CURRENT_BINARY_DIR}/Version.rc
+  # Relative names: llvm-rc reads an absolute path such as /check/... as
+  # its own /C option, whatever folder the project was cloned into.
+  COMMAND ${JAUNT_RC} -no-preprocess -FO Version.res Version.rc
+  WORKING_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR}
   DEPENDS ${CMAKE_CURRENT_BINARY_DIR}/Version.rc
   COMMENT "Version resource Version.res")
 set_source_files_properties(${jauntVersionResource} PROPERTIES EXTERNAL_OBJECT TRUE GENERATED TRUE)
