@@ -51,7 +51,7 @@ void Key(std::string& text, const char* key, const std::string& value) {
 std::string ScenarioText(const Scenario& scenario) {
   std::string text =
       "# A jaunt-sim scenario: fly it with `jaunt-sim --scenario FILE`. The format\n"
-      "# is described in the README under \"Scenario files\": lengths in metres,\n"
+      "# is described in docs/scenarios.md under \"Scenario files\": lengths in metres,\n"
       "# speeds in metres per second, masses in kilograms, the date as MJD.\n"
       "\n[scenario]\n";
   Key(text, "name", String(scenario.name));
