@@ -103,6 +103,20 @@ double TextWidth(cairo_t* cr, const std::string& text) {
   return extents.x_advance;
 }
 
+std::string FitText(cairo_t* cr, const std::string& text, double width) {
+  // No picture holds this many characters of its fonts on a line; cutting
+  // first keeps a name of megabytes from being measured again and again.
+  const std::string valid = CutText(text, 1000);
+  if (TextWidth(cr, valid) <= width) return valid;
+  // The most characters that fit: a longer cut is never narrower.
+  std::size_t fits = 0, wider = valid.size();
+  while (wider - fits > 1) {
+    const std::size_t most = fits + (wider - fits) / 2;
+    (TextWidth(cr, CutText(valid, most)) <= width ? fits : wider) = most;
+  }
+  return CutText(valid, fits);
+}
+
 TextMeasure::TextMeasure() : scratch(1, 1) {}
 
 TextMeasure::~TextMeasure() = default;

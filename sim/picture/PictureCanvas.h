@@ -37,6 +37,10 @@ void UseFont(cairo_t* cr, double size, bool bold = false);
 // UTF-8 show as replacement characters.
 void ShowText(cairo_t* cr, double x, double y, const std::string& text);
 double TextWidth(cairo_t* cr, const std::string& text);
+// `text` whole when it fits in `width` in the font in use; otherwise cut by
+// CutText to the most characters that fit ("..." alone when none does), so
+// that a long name shows it goes on rather than running off the picture.
+std::string FitText(cairo_t* cr, const std::string& text, double width);
 // Widths of texts in the pictures' font, measured without a picture to
 // draw on: for laying one out.
 class TextMeasure {

@@ -107,6 +107,12 @@ std::vector<std::string> WrapText(const std::string& text, std::size_t columns) 
   return lines;
 }
 
+std::string CutText(const std::string& text, std::size_t most) {
+  const std::string valid = ValidUtf8(text);
+  if (CharacterCount(valid) <= most) return valid;
+  return valid.substr(0, OffsetOfCharacter(valid, most > 3 ? most - 3 : 0)) + "...";
+}
+
 bool PictureSizeFits(double width, double height, std::string& error) {
   if (width <= largestPictureSide && height <= largestPictureSide) return true;
   error = "it would take " + std::to_string(static_cast<long long>(std::ceil(width))) + "x" +

@@ -23,6 +23,10 @@ std::string ValidUtf8(const std::string& text);
 // characters, not bytes); a word longer than a line is cut.
 std::vector<std::string> WrapText(const std::string& text, std::size_t columns);
 
+// `text` (as ValidUtf8 makes it) whole when it has at most `most`
+// characters, else its first `most` - 3 and "...".
+std::string CutText(const std::string& text, std::size_t most);
+
 // Whether a picture of width × height pixels may be drawn; false with the
 // reason when it is too large.
 bool PictureSizeFits(double width, double height, std::string& error);

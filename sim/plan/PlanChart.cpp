@@ -106,6 +106,11 @@ void DrawLegend(cairo_t* cr, const PlanScene& scene, const PlanLayout& layout) {
     Label(cr, {legendLeft + 24, y + 4}, text);
     y += 19;
   };
+  // The ship's entries keep their words and cut a long name instead.
+  const double room = planPictureWidth - 8 - (legendLeft + 24);
+  auto ship = [&](const std::string& words) {
+    return FitText(cr, scene.vessel, room - TextWidth(cr, words)) + words;
+  };
   // A sample's colour says what its pull alone would make of the figure.
   Label(cr, {legendLeft, y + 4}, "samples: summed pull, and the figure");
   y += 19;
@@ -117,12 +122,13 @@ void DrawLegend(cairo_t* cr, const PlanScene& scene, const PlanLayout& layout) {
   entry("over 1 m/s\xC2\xB2: below 50 %, scatters");
   if (scene.jump) {
     Ring(cr, {legendLeft + 8, y}, 6, shipColour, 3);
-    entry(scene.vessel + " where it jumped from");
+    entry(ship(" where it jumped from"));
     Disc(cr, {legendLeft + 8, y}, 7, shipColour);
-    entry(scene.vessel + " now, against " + (scene.input.hasTarget ? "the target" : "its body"));
+    entry(
+        ship(std::string(" now, against ") + (scene.input.hasTarget ? "the target" : "its body")));
   } else {
     Disc(cr, {legendLeft + 8, y}, 7, shipColour);
-    entry(scene.vessel + ", its axis");
+    entry(ship(", its axis"));
   }
   Square(cr, {legendLeft + 8, y}, 6, destinationColour);
   entry("destination as planned");

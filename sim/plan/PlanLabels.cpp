@@ -24,10 +24,6 @@ Box Around(const MapPoint& centre, double radius) {
   return {centre.x - radius, centre.y - radius, 2 * radius, 2 * radius};
 }
 
-std::string Cut(const std::string& name) {
-  return name.size() <= longestName ? name : name.substr(0, longestName - 3) + "...";
-}
-
 // The scale bar drawn at (x, y), with its text above it.
 Box ScaleBarBox(const PathMarks& path, double x, double y) {
   return {x - 2, y - 24, std::max(path.scalePixels, 60.0) + 4, 32};
@@ -97,12 +93,13 @@ class Labeller {
       if (++tried > mostBodyLabels) break;
       const PlanBody& body = input.bodies[static_cast<std::size_t>(index)];
       if (mark->disc) {
-        Mark(mark->centre, mark->radius < inside ? std::max(mark->radius, 3.0) : 0, Cut(body.name),
-             false);
+        Mark(mark->centre, mark->radius < inside ? std::max(mark->radius, 3.0) : 0,
+             CutText(body.name, longestName), false);
       } else {  // a pointer at the map's edge: the body's name and distance
-        Mark(mark->centre, 10,
-             Cut(body.name) + " " + Distance(host::Length(body.pos - plane.origin)), false,
-             pointerColour);
+        Mark(
+            mark->centre, 10,
+            CutText(body.name, longestName) + " " + Distance(host::Length(body.pos - plane.origin)),
+            false, pointerColour);
       }
     }
   }
@@ -133,10 +130,10 @@ void PlaceLabels(const PlanScene& scene, PlanLayout& layout) {
   }
   if (!plan.solved) map.KeepClear(noJumpNote);
 
-  const std::string vessel = Cut(scene.vessel);
+  const std::string vessel = CutText(scene.vessel, longestName);
   map.Mark(layout.path.start, shipRadius, vessel, true);
   if (plan.solved) map.Mark(layout.path.destination, destinationHalf, "destination", true);
-  if (scene.input.hasTarget) map.Mark(layout.target, 12, Cut(scene.target), true);
+  if (scene.input.hasTarget) map.Mark(layout.target, 12, CutText(scene.target, longestName), true);
   if (layout.landedShown) {
     const std::string landed = "landed " +
                                Distance(host::Length(scene.jump->landed - plan.destination)) +

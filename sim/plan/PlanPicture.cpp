@@ -20,10 +20,14 @@ constexpr int pathColour = 0x404040, edgeColour = 0x7A7F87;
 
 void DrawHeader(cairo_t* cr, const PlanScene& scene, const Plan& plan) {
   const PageSettings& s = scene.settings;
+  // Long names and settings are cut at the picture's right margin.
+  const double width = planPictureWidth - 32;
   UseFont(cr, 17, true);
   Label(cr, {16, 24},
-        CalendarText(scene.mjd) + "   " + scene.vessel +
-            (s.target.empty() ? ", no target" : " to " + s.target));
+        FitText(cr,
+                CalendarText(scene.mjd) + "   " + scene.vessel +
+                    (s.target.empty() ? ", no target" : " to " + s.target),
+                width));
   std::string line = s.target.empty() ? "distance to travel " + s.distanceText +
                                             ", final absolute velocity " + s.speedText
                                       : "final distance to target " + s.distanceText +
@@ -31,7 +35,7 @@ void DrawHeader(cairo_t* cr, const PlanScene& scene, const Plan& plan) {
   if (plan.solved) line += "; a jump of " + Distance(plan.length);
   if (scene.jump) line += host::Formatted("; made at t = %.2f s", scene.jump->simTime);
   UseFont(cr, 12);
-  Label(cr, {16, 44}, line);
+  Label(cr, {16, 44}, FitText(cr, line, width));
 }
 
 // The bodies' discs to scale, and a pointer at the map's edge towards each

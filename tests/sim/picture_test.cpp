@@ -17,6 +17,7 @@
 #include <sstream>
 
 #include "display/DisplayLayout.h"
+#include "picture/PictureCanvas.h"
 #include "picture/PictureLayout.h"
 #include "plan/LabelPlacement.h"
 #include "plan/PlanLayout.h"
@@ -64,6 +65,58 @@ TEST(PictureTextTest, TitlesWrapAtBlanksAndCutLongWords) {
       {"  two  blanks  ", 10, {"two blanks"}},
   };
   for (const auto& c : cases) EXPECT_EQ(sim::WrapText(c.text, c.columns), c.lines) << c.text;
+}
+
+TEST(PictureTextTest, TextWiderThanItsRoomIsCutBetweenCharactersWithAMark) {
+  const struct {
+    std::string text;
+    std::size_t most;
+    std::string cut;
+  } counted[] = {
+      {"Moon", 4, "Moon"},
+      {"Selene", 5, "Se..."},
+      {"\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9", 4, "\xC3\xA9..."},  // characters, not bytes
+      {"\xC3\xA9\xC3\xA9", 2, "\xC3\xA9\xC3\xA9"},
+  };
+  for (const auto& c : counted) EXPECT_EQ(sim::CutText(c.text, c.most), c.cut) << c.text;
+
+  const sim::Canvas canvas(1, 1);
+  sim::UseFont(canvas.Cr(), 12);
+  const std::string mark = "...";
+  const struct {
+    std::string text;
+    double width;
+    bool cut;
+  } cases[] = {
+      {"GL-01 to Moon", 400, false},
+      {std::string(200, 'x'), 400, true},
+      {[] {
+         std::string e;
+         for (int i = 0; i < 200; ++i) e += "\xC3\xA9";
+         return e;
+       }(),
+       400, true},  // cut between characters, never inside one
+      {"abc", 1, true},
+  };
+  for (const auto& c : cases) {
+    const std::string fitted = sim::FitText(canvas.Cr(), c.text, c.width);
+    if (!c.cut) {
+      EXPECT_EQ(fitted, c.text);
+      continue;
+    }
+    EXPECT_EQ(sim::ValidUtf8(fitted), fitted) << c.text;
+    ASSERT_GE(fitted.size(), mark.size());
+    EXPECT_EQ(fitted.substr(fitted.size() - mark.size()), mark) << c.text;
+    EXPECT_EQ(
+        c.text.compare(0, fitted.size() - mark.size(), fitted, 0, fitted.size() - mark.size()), 0);
+    // The widest cut that fits: one more character would not.
+    if (fitted != mark) {
+      EXPECT_LE(sim::TextWidth(canvas.Cr(), fitted), c.width) << c.text;
+    }
+    const std::size_t kept = fitted.size() - mark.size();
+    const std::size_t next = c.text[kept] & 0x80 ? 2 : 1;
+    EXPECT_GT(sim::TextWidth(canvas.Cr(), c.text.substr(0, kept + next) + mark), c.width);
+  }
 }
 
 // A picture read back from its file: 0xRRGGBB a pixel.
