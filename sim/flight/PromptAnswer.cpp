@@ -150,6 +150,20 @@ std::string WhyNoTarget(const std::string& text) {
   return "no such object" + (suggestion.empty() ? "" : "; " + suggestion);
 }
 
+// Why a typed distance was refused, read from the text and the question:
+// the display itself only says no. `fromTarget`: the question asks for a
+// final distance from a target, where a share (%) may be typed.
+std::string WhyNoDistance(const std::string& text, bool fromTarget) {
+  if (text.empty()) return "no distance typed";
+  const char first = text[0];
+  if (first == '%' && !fromTarget) return "a share (%) needs a target";
+  if (text.size() == 1 && std::string("%KkMmGgAa").find(first) != std::string::npos)
+    return std::string("no number after the ") + first;
+  if (first == '%') return "a share is from 0 to 100 %";
+  if (text.size() > 255) return "a number that long is not read";
+  return "a distance is 0 or more, and finite";
+}
+
 // The distance prompt reads a unit letter only before the number: a letter
 // after it is ignored, which the pilot should hear of. A lower-case m after
 // the number is left alone: the pilot may have meant metres (and got them),
@@ -188,7 +202,11 @@ std::optional<PromptAnswer> AnswerPrompt(int number, const std::string& text) {
   const bool accepted = host::AnswerInputBox(text).value_or(false);
   std::string event = "answered \"" + text + "\"";
   if (!accepted) {
-    const std::string reason = question == Question::Target ? WhyNoTarget(text) : "try again";
+    std::string reason = "the display did not take it";
+    if (question == Question::Target) reason = WhyNoTarget(text);
+    if (question == Question::Speed) reason = "a speed is a finite number";
+    if (question == Question::Distance)
+      reason = WhyNoDistance(text, box->title.find("target") != std::string::npos);
     return PromptAnswer{false, event + ", refused: " + reason};
   }
   switch (question) {
