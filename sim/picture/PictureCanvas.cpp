@@ -106,7 +106,7 @@ double TextWidth(cairo_t* cr, const std::string& text) {
 std::string FitText(cairo_t* cr, const std::string& text, double width) {
   // No picture holds this many characters of its fonts on a line; cutting
   // first keeps a name of megabytes from being measured again and again.
-  const std::string valid = CutText(text, 1000);
+  std::string valid = CutText(text, 1000);
   if (TextWidth(cr, valid) <= width) return valid;
   // The most characters that fit: a longer cut is never narrower.
   std::size_t fits = 0, wider = valid.size();

@@ -108,7 +108,7 @@ std::vector<std::string> WrapText(const std::string& text, std::size_t columns) 
 }
 
 std::string CutText(const std::string& text, std::size_t most) {
-  const std::string valid = ValidUtf8(text);
+  std::string valid = ValidUtf8(text);
   if (CharacterCount(valid) <= most) return valid;
   return valid.substr(0, OffsetOfCharacter(valid, most > 3 ? most - 3 : 0)) + "...";
 }
