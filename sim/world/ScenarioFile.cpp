@@ -30,8 +30,10 @@ int LineOf(const toml::source_region& source) {
   return static_cast<int>(source.begin.line);
 }
 
+// What the file said, as one line: a TOML string may hold any character,
+// a newline among them, through its escapes.
 std::string Quoted(std::string_view text) {
-  return "\"" + std::string(text) + "\"";
+  return QuotedText(std::string(text));
 }
 
 std::string BoundText(double value) {
