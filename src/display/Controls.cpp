@@ -20,11 +20,8 @@ bool OnNoJumpAnswered(void* /*id*/, char* /*text*/, void* /*userData*/) {
 // left from before belongs to another plan: the question says no jump can
 // be made, and its answer makes none. The page keeps what it showed.
 void AskJumpConfirmation(JauntMFD& display) {
-  const bool shown = display.estimateValid;
-  display.estimateValid = false;
-  display.UpdateTarget(display.SelectedTargetName(), true);
-  const bool planned = display.estimateValid;
-  if (!planned) display.estimateValid = shown;
+  const bool planned =
+      display.UpdateTarget(display.SelectedTargetName(), false) && display.RefreshEstimate();
   display.lastJumpSafe = true;
   if (!planned) {
     char question[] = "No jaunt can be made with these settings (y/n)";

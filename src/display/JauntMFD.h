@@ -41,9 +41,12 @@ class JauntMFD : public MFD {
   int ButtonMenu(const MFDBUTTONMENU** entries) const override;
 
   // Resolves `name` (empty: no target) and refreshes the target data; with
-  // `estimate` also solves the destination and renews failureChance. False
-  // only when a non-empty name is unknown to the host.
+  // `estimate` also refreshes the estimate. False only when a non-empty name
+  // is unknown to the host.
   bool UpdateTarget(const char* name, bool estimate);
+  // Solves the destination and renews failureChance from the target data;
+  // false, with the estimate left as it was, when no destination is solved.
+  bool RefreshEstimate();
   // Destination state from the settings, the target data and the focus
   // vessel; false without a focus vessel or when the target cannot be
   // approached to the set distance.
@@ -78,7 +81,7 @@ class JauntMFD : public MFD {
   VECTOR3 destVel{};
   double jumpLength = 0;
 
-  // The safety estimate, made by UpdateTarget. No estimate has been made
+  // The safety estimate, made by RefreshEstimate. No estimate has been made
   // yet: starting from certain failure means a jump confirmed before any
   // estimate is never judged safe, and the question shows 0.0% rather than
   // an unfounded figure.

@@ -10,15 +10,14 @@ namespace {
 struct DistanceUnit {
   double from;    // smallest length shown in this unit, m
   double factor;  // metres to the unit
-  double auPerUnit;
   const char* withAU;
   const char* withoutAU;
 };
 
 constexpr DistanceUnit units[] = {
-    {1e9, 1e-9, 1e9 / pageAU, "%.2f Gm (%.3f AU)", "%.2f Gm"},
-    {1e6, 1e-6, 1e6 / pageAU, "%.2f Mm (%.3f AU)", "%.2f Mm"},
-    {1000, 0.001, 1000 / pageAU, "%.2f Km (%.3f AU)", "%.2f Km"},
+    {1e9, 1e-9, "%.2f Gm (%.3f AU)", "%.2f Gm"},
+    {1e6, 1e-6, "%.2f Mm (%.3f AU)", "%.2f Mm"},
+    {1000, 0.001, "%.2f Km (%.3f AU)", "%.2f Km"},
 };
 
 }  // namespace
@@ -34,7 +33,7 @@ void FormatDistance(char* out, size_t size, double metres, bool withAU) {
     if (metres >= unit.from) {  // on the unrounded value
       const double n = metres * unit.factor;
       if (withAU)
-        FormatText(out, size, unit.withAU, n, n * unit.auPerUnit);
+        FormatText(out, size, unit.withAU, n, n * (unit.from / pageAU));
       else
         FormatText(out, size, unit.withoutAU, n);
       return;

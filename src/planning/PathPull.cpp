@@ -4,7 +4,7 @@
 
 namespace {
 
-constexpr double sampleStep = 1.0 / 9;
+constexpr double sampleStep = 1.0 / (pathSamples - 1);  // ends included
 // The estimate's gravitational constant, m³ kg⁻¹ s⁻², to three figures: the
 // figures the page shows are worked out with it. (The world moves its
 // vessels with a finer one, worldG.)

@@ -1,7 +1,6 @@
 // The gravity test of a straight jump.
 #pragma once
 
-#include "planning/PathPull.h"  // with the short-hop rule
 #include "plugin/HostTypes.h"
 
 // The chance, 0 to 1, that a jump from `from` to `to` goes bad: the path is

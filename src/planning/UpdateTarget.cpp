@@ -3,6 +3,7 @@
 
 #include "display/JauntMFD.h"
 #include "display/TextFormat.h"
+#include "planning/PathPull.h"
 #include "planning/SafetyEstimate.h"
 #include "planning/Vector.h"
 
@@ -33,9 +34,12 @@ bool JauntMFD::UpdateTarget(const char* name, bool estimate) {
     targetSpeed = jaunt::Length(targetRelVel);
     targetRadius = oapiGetSize(found);
   }
-  if (!estimate) return true;
+  if (estimate) RefreshEstimate();
+  return true;
+}
 
-  if (!SolveDestination()) return true;
+bool JauntMFD::RefreshEstimate() {
+  if (!SolveDestination()) return false;
   failureChance = EstimateFailureChance(shipPos, destPos);
   // A hop shorter than the two objects' sizes together cannot go wrong.
   if (target != nullptr &&
