@@ -4,6 +4,7 @@
 // script, in the interactive cockpit, or just long enough for pictures.
 #include "app/Program.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <csignal>
 #include <cstdio>
@@ -53,12 +54,13 @@ int Finish(int status) {
 
 // Everything the program does once its inputs are known to be good.
 int Fly(const Options& options, std::istream* script, int displays) {
-  const int display = host::OpenDisplay(displayMode, defaultDisplaySize, defaultDisplaySize);
-  if (display == 0) return Fail("the module opened no display");
-  // A host scenario may open its right display too, as number 2.
-  for (int i = 1; i < displays; ++i) {
-    if (host::OpenDisplay(displayMode, defaultDisplaySize, defaultDisplaySize) == 0)
-      return Fail("the module opened no display");
+  // A host scenario may open its right display too, as number 2; the first
+  // is the one selected.
+  int display = 0;
+  for (int i = 0; i < std::max(displays, 1); ++i) {
+    const int opened = host::OpenDisplay(displayMode, defaultDisplaySize, defaultDisplaySize);
+    if (opened == 0) return Fail("the module opened no display");
+    if (i == 0) display = opened;
   }
   int selected = display;
   if (script != nullptr) {

@@ -14,7 +14,6 @@
 #include <chrono>
 #include <clocale>
 #include <csignal>
-#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <cwchar>
@@ -34,6 +33,7 @@
 #include "flight/HoldWatch.h"
 #include "flight/PromptAnswer.h"
 #include "host/Displays.h"
+#include "host/Formatted.h"
 #include "host/InputBox.h"
 #include "host/Simulation.h"
 
@@ -357,22 +357,21 @@ class Cockpit {
   void DrawBehind() {
     const double taken = stepper.BusyFor();
     if (taken < behindAfter || tooSmall) return;
-    char text[120];
-    std::snprintf(text, sizeof text, "behind: a time step has taken %.1f s so far; %s", taken,
-                  boxOpen ? "keys wait for it" : "q quits, other keys wait");
     move(0, 0);
     clrtoeol();
     Put(0, 0, "jaunt-sim cockpit", A_BOLD);
-    Put(0, 21, text, A_STANDOUT);
+    Put(0, 21,
+        host::Formatted("behind: a time step has taken %.1f s so far; %s", taken,
+                        boxOpen ? "keys wait for it" : "q quits, other keys wait"),
+        A_STANDOUT);
     refresh();
   }
 
   void DrawTooSmall() {
-    char size[80];
-    std::snprintf(size, sizeof size, "It is %dx%d; the cockpit needs %dx%d.", COLS, LINES,
-                  NeededColumns(), NeededRows());
     Put(0, 0, "jaunt-sim: the terminal is too small", A_BOLD);
-    Put(1, 0, size);
+    Put(1, 0,
+        host::Formatted("It is %dx%d; the cockpit needs %dx%d.", COLS, LINES, NeededColumns(),
+                        NeededRows()));
     Put(2, 0, "Enlarge it, or press q to quit.");
   }
 
@@ -427,9 +426,7 @@ class Cockpit {
       if (label == nullptr) continue;
       const int row = displayTop + 1 + ButtonY(button, height) / cellHeight;
       if (button < buttonsPerSide) {
-        char text[16];
-        std::snprintf(text, sizeof text, "%d %-4.4s", button + 1, label);
-        Put(row, 0, text, A_BOLD);
+        Put(row, 0, host::Formatted("%d %-4.4s", button + 1, label), A_BOLD);
       } else {
         Put(row, frameRight + 2, label, A_BOLD);
       }

@@ -1,6 +1,6 @@
 #include "common/Utf8Text.h"
 
-#include <cstdio>
+#include "host/Formatted.h"
 
 namespace sim {
 
@@ -49,10 +49,8 @@ std::string QuotedText(const std::string& text, std::size_t most) {
   std::size_t i = 0;
   for (std::size_t shown = 0; i < text.size() && shown < most; ++shown) {
     const Utf8Character character = CharacterAt(text, i);
-    char escape[16];
     if (character.length == 0) {
-      std::snprintf(escape, sizeof escape, "\\x%02X", static_cast<unsigned char>(text[i]));
-      quoted += escape;
+      quoted += host::Formatted("\\x%02X", static_cast<unsigned char>(text[i]));
       ++i;
       continue;
     }
@@ -63,9 +61,7 @@ std::string QuotedText(const std::string& text, std::size_t most) {
     } else if (c == '\t') {
       quoted += "\\t";
     } else if (IsControlCharacter(c)) {
-      std::snprintf(escape, sizeof escape, c < 0x80 ? "\\x%02X" : "\\u%04X",
-                    static_cast<unsigned>(c));
-      quoted += escape;
+      quoted += host::Formatted(c < 0x80 ? "\\x%02X" : "\\u%04X", static_cast<unsigned>(c));
     } else {
       quoted.append(text, i, character.length);
     }

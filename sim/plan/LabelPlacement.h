@@ -31,8 +31,6 @@ class LabelPlacer {
   std::optional<Box> PlaceOverMarks(const MapPoint& anchor, double clearance, double width,
                                     double height);
 
-  const std::vector<Box>& Placed() const { return labels; }
-
  private:
   std::optional<Box> Try(const MapPoint& anchor, double clearance, double width, double height,
                          bool overMarks);

@@ -71,9 +71,10 @@ Plan SolvePlan(const PlanInput& input) {
   plan.start = input.shipPos;
   const VECTOR3 noVelocity{};  // the plan shows where the jump ends, not how fast
   JumpEnd end;
+  double present = 0;  // from the target, when there is one
   if (input.hasTarget) {
     const VECTOR3 fromTarget = input.shipPos - input.targetPos;
-    const double present = Length(fromTarget);
+    present = Length(fromTarget);
     if (!CanApproach(present, input.distance)) return plan;
     end = JumpToTarget(input.shipPos, input.shipAxis, fromTarget, present, input.distance,
                        noVelocity, 0);
@@ -93,8 +94,7 @@ Plan SolvePlan(const PlanInput& input) {
   plan.peak = path.peak;
   plan.peakSample = path.peakSample;
   plan.failureChance = FailureChanceOf(path.peak);
-  if (input.hasTarget && ShortHop(input.shipSize, input.targetRadius,
-                                  Length(input.shipPos - input.targetPos), input.distance))
+  if (input.hasTarget && ShortHop(input.shipSize, input.targetRadius, present, input.distance))
     plan.failureChance = 0;
   plan.scatterReach = ScatterReach(ScatterScale(plan.length, plan.failureChance));
   return plan;

@@ -24,8 +24,9 @@ Box Around(const MapPoint& centre, double radius) {
   return {centre.x - radius, centre.y - radius, 2 * radius, 2 * radius};
 }
 
-// The scale bar drawn at (x, y), with its text above it.
-Box ScaleBarBox(const PathMarks& path, double x, double y) {
+// The scale bar, with its text above it.
+Box ScaleBarBox(const PathMarks& path) {
+  const double x = path.scaleAt.x, y = path.scaleAt.y;
   return {x - 2, y - 24, std::max(path.scalePixels, 60.0) + 4, 32};
 }
 
@@ -123,7 +124,7 @@ void PlaceLabels(const PlanScene& scene, PlanLayout& layout) {
     map.KeepClear(Around(layout.landed, landedArm));
     map.KeepClear(Around(layout.shipNow, shipRadius));
   }
-  map.KeepClear(ScaleBarBox(layout.path, view.left + 20, view.top + view.height - 18));
+  map.KeepClear(ScaleBarBox(layout.path));
   if (layout.detailView) {
     const MapView& d = *layout.detailView;
     map.KeepClear({d.left - 4, d.top - 4, d.width + 8, d.height + 8});
@@ -156,8 +157,7 @@ void PlaceLabels(const PlanScene& scene, PlanLayout& layout) {
   inset.KeepOffPath(layout.detail, plan.solved);
   inset.KeepClear({d.left, d.top, detailTitleLeft + measure.Width(detailTitle, detailFontSize) + 4,
                    detailTitleTop + 4});
-  inset.KeepClear(ScaleBarBox(layout.detail, d.left + d.width - 12 - layout.detail.scalePixels,
-                              d.top + d.height - 12));
+  inset.KeepClear(ScaleBarBox(layout.detail));
   inset.Bodies(layout.detailBodies, order, scene.input, layout.plane);
 }
 

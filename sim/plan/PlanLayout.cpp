@@ -112,12 +112,16 @@ PlanLayout LayOutPlan(const PlanScene& scene) {
   auto pixel = [&](const VECTOR3& pos) { return view.ToPixel(Project(layout.plane, pos)); };
 
   layout.path = MarkPath(view, layout.plane, plan, input);
+  layout.path.scaleAt = {view.left + 20, view.top + view.height - 18};
   const double pathPixels = plan.length * view.pixelsPerMetre;
   if (plan.solved && plan.length > 0 && pathPixels < shortPath) {
     layout.detailView =
         FitView({Project(layout.plane, plan.start), Project(layout.plane, plan.destination)}, 0,
                 detailBox.x, detailBox.y, detailBox.width, detailBox.height, 2 * shipRadius + 8);
-    layout.detail = MarkPath(*layout.detailView, layout.plane, plan, input);
+    const MapView& detail = *layout.detailView;
+    layout.detail = MarkPath(detail, layout.plane, plan, input);
+    layout.detail.scaleAt = {detail.left + detail.width - 12 - layout.detail.scalePixels,
+                             detail.top + detail.height - 12};
   }
   layout.target = pixel(input.targetPos);
   for (const MapPoint& corner : scatter) layout.scatter.push_back(view.ToPixel(corner));

@@ -57,6 +57,7 @@ struct PathMarks {
   double sampleRadius = 0;
   ScaleBar scale;
   double scalePixels = 0;
+  MapPoint scaleAt;  // the scale bar's left end
 };
 
 // A label on the map: its text drawn in `box`, which meets no other label.

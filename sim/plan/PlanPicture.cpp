@@ -87,7 +87,8 @@ void DrawPath(cairo_t* cr, const Plan& plan, const PathMarks& marks, bool jumped
   }
 }
 
-void DrawScaleBar(cairo_t* cr, const PathMarks& marks, double x, double y) {
+void DrawScaleBar(cairo_t* cr, const PathMarks& marks) {
+  const double x = marks.scaleAt.x, y = marks.scaleAt.y;
   Line(cr, {x, y}, {x + marks.scalePixels, y}, inkColour, 3);
   Line(cr, {x, y - 6}, {x, y + 6}, inkColour, 1.5);
   Line(cr, {x + marks.scalePixels, y - 6}, {x + marks.scalePixels, y + 6}, inkColour, 1.5);
@@ -112,8 +113,7 @@ void DrawDetail(cairo_t* cr, const PlanScene& scene, const PlanLayout& layout) {
   UseFont(cr, detailFontSize);
   Label(cr, {view.left + detailTitleLeft, view.top + detailTitleTop}, detailTitle);
   DrawPath(cr, layout.plan, layout.detail, scene.jump.has_value());
-  DrawScaleBar(cr, layout.detail, view.left + view.width - 12 - layout.detail.scalePixels,
-               view.top + view.height - 12);
+  DrawScaleBar(cr, layout.detail);
   DrawLabels(cr, layout.detailLabels);
   cairo_restore(cr);
 }
@@ -149,15 +149,15 @@ void DrawMap(cairo_t* cr, const PlanScene& scene, const PlanLayout& layout) {
   }
   if (layout.landedShown) Line(cr, path.destination, layout.landed, pathColour, 1, true);
   DrawPath(cr, plan, path, layout.landedShown);
-  DrawScaleBar(cr, path, view.left + 20, view.top + view.height - 18);
+  DrawScaleBar(cr, path);
   DrawLabels(cr, layout.labels);
   DrawDetail(cr, scene, layout);
   // Where the ship went stays in sight, over the enlarged path too.
   if (layout.landedShown) {
     Line(cr, layout.shipNow, layout.shipNowAxis, shipColour, 3);
     Disc(cr, layout.shipNow, shipRadius, shipColour);
+    Cross(cr, layout.landed, landedArm, landedColour);
   }
-  if (layout.landedShown) Cross(cr, layout.landed, landedArm, landedColour);
   cairo_restore(cr);
   cairo_rectangle(cr, view.left + 0.5, view.top + 0.5, view.width - 1, view.height - 1);
   SetColour(cr, 0x9AA0A6);

@@ -184,16 +184,9 @@ int RunScript(std::istream& in, std::ostream& out, std::ostream& err, int& selec
       if (read > maxScriptBytes + 1)
         throw ScriptError{"the script goes on past " + std::to_string(maxScriptBytes) +
                           " bytes, the most a script may hold"};
-    } catch (const ScriptError& e) {
-      ForwardReports(err, reports);
-      err << "error: line " << number << ": " << e.reason << '\n';
-      status = 2;
-      break;
-    }
-    if (number == 1) SkipByteOrderMark(text);
-    if (!ParseLine(text, line)) continue;
-    const Command* command = FindCommand(line.command);
-    try {
+      if (number == 1) SkipByteOrderMark(text);
+      if (!ParseLine(text, line)) continue;
+      const Command* command = FindCommand(line.command);
       if (command == nullptr) throw ScriptError{UnknownCommand(line.command)};
       try {
         command->run(context, line);
